@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Regenerates everything under assets/ from the generators in tools/.
+# Needs Debian's python3 with python3-pil and python3-numpy, lame and
+# fonts-liberation2.  Running it twice gives byte-identical files.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PY=/usr/bin/python3
+OUT=assets
+mkdir -p "$OUT/animations" "$OUT/sounds" "$OUT/fonts"
+
+"$PY" tools/gen_pictures.py "$OUT"
+"$PY" tools/gen_sounds.py "$OUT/sounds"
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+"$PY" tools/gen_music.py "$tmp/music.wav"
+# Constant bit rate mono at the mixer's own rate keeps the file small
+# and the decoder from resampling; lame's output depends only on its input.
+lame --quiet -m m -b 56 --resample 22.05 "$tmp/music.wav" "$OUT/sounds/moonlightsonata.mp3"
+
+# The caption font: Liberation Sans (metric-compatible with the font the
+# captions were laid out for), copied unchanged with its licence.
+FONTS=/usr/share/fonts/truetype/liberation2
+cp "$FONTS/LiberationSans-Regular.ttf" "$OUT/fonts/arial.ttf"
+cp /usr/share/doc/fonts-liberation2/copyright "$OUT/fonts/LICENSE-LiberationSans.txt"
+
+# The household objects: start end name room terminator, in screen pixels.
+# The man reaches an object while his body (x+50 .. x+76) overlaps its
+# interval; in each room the first listed overlapping object wins, so no
+# two intervals of a room overlap.  Each interval lies under the thing
+# drawn in the room picture.
+#  - Hallway1 lies past the kitchen's left edge: he walks out of the room
+#    to the left (x <= -50).  Arriving back in the kitchen puts his body
+#    at 50..76, clear of it, so he does not bounce straight back.
+#  - Hallway2 lies past the living room's doorway on the right (body
+#    reaches 1000 at x >= 924).  Arriving there puts his body at 950..976,
+#    clear of it.  The kitchen's right bound (x 900) keeps him from it.
+#  - The living room's left bound (x -5) leaves his body at 45 or more,
+#    so the clock at 130 is in reach and Hallway1 is not.
+cat > "$OUT/Objects.txt" <<'EOF'
+-60 0 Hallway1 a #
+35 95 Sink a #
+150 205 Toaster a #
+215 250 Outlet4 a #
+335 385 Drink a #
+570 620 Tomato a #
+130 170 Clock b #
+280 316 LightSwitch1 b #
+536 566 Lamp b #
+570 592 Outlet1 b #
+600 650 Outlet3 b #
+684 730 Pills b #
+800 985 Outlet2 b #
+1000 1100 Hallway2 b #eof
+EOF
