@@ -1,0 +1,45 @@
+#include "core/ContentDirectory.h"
+
+#include "core/Platform.h"
+
+#include <cstdio>
+
+std::vector<std::string> ContentDirectory::Candidates(const std::string& current,
+                                                      const std::string& exeDir)
+{
+    std::vector<std::string> folders;
+    if (!current.empty())
+        folders.push_back(current);
+    if (!exeDir.empty())
+    {
+        folders.push_back(exeDir);
+        folders.push_back(exeDir == "/" ? exeDir : exeDir + "/..");
+    }
+    return folders;
+}
+
+std::string ContentDirectory::Find(const std::vector<std::string>& candidates)
+{
+    for (const std::string& folder : candidates)
+    {
+        if (platform::IsDirectory(folder + "/assets"))
+            return folder;
+    }
+    return std::string();
+}
+
+bool ContentDirectory::Use()
+{
+    const std::vector<std::string> candidates =
+        Candidates(platform::CurrentDirectory(), platform::ExecutableDirectory());
+    const std::string found = Find(candidates);
+    if (!found.empty() && platform::ChangeDirectory(found))
+        return true;
+
+    std::string looked;
+    for (const std::string& folder : candidates)
+        looked += (looked.empty() ? "" : ", ") + folder;
+    std::fprintf(stderr, "flatmates: no assets/ folder found (looked in %s); playing without content\n",
+                 looked.c_str());
+    return false;
+}

@@ -1,0 +1,31 @@
+#ifndef FLATMATES_CORE_EVENTHANDLER_H
+#define FLATMATES_CORE_EVENTHANDLER_H
+
+#include <SDL.h>
+
+// Takes at most one input event per frame and keeps it: a frame without a
+// new event hands the last one on again, which is what held keys and the
+// space bar's use-on-release rely on. Created on first use, never deleted.
+class EventHandler
+{
+public:
+    static EventHandler* getInstance();
+
+    // Polls one event, ends the run on a close request or an Escape press,
+    // and hands the current event to the game as a keyboard event.
+    void update();
+    // The current event: the last one polled, zero-filled before the first.
+    SDL_Event* GetEvent();
+
+    EventHandler(const EventHandler&) = delete;
+    EventHandler& operator=(const EventHandler&) = delete;
+
+private:
+    EventHandler();
+
+    static EventHandler* m_pInstance;
+
+    SDL_Event m_Event;
+};
+
+#endif

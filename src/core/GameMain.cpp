@@ -1,0 +1,95 @@
+#include "core/GameMain.h"
+
+#include "core/BaseState.h"
+
+#include <SDL_ttf.h>
+#include <cstdio>
+#include <cstdlib>
+
+GameMain* GameMain::m_pInstance = nullptr;
+
+GameMain* GameMain::getInstance()
+{
+    if (m_pInstance == nullptr)
+        m_pInstance = new GameMain();
+    return m_pInstance;
+}
+
+void GameMain::InitGame()
+{
+    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
+    // Seam: the household objects are read from the object file here, before
+    // the play state is entered, so their pictures lead its scenery list.
+    TTF_Init();
+    // Seam: the sound manager opens the audio device and loads its sounds here.
+    atexit(SDL_Quit);
+    atexit(TTF_Quit);
+
+    SDL_WM_SetCaption("Flatmates", "Flatmates");
+    m_pScreen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBpp, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    if (m_pScreen == nullptr)
+    {
+        std::fprintf(stderr,
+                     "flatmates: cannot open a %dx%d window: %s (set DISPLAY, or SDL_VIDEODRIVER=dummy to run "
+                     "headless)\n",
+                     kScreenWidth, kScreenHeight, SDL_GetError());
+        std::exit(1);
+    }
+
+    // The game has no mouse input. Mouse events would still take the one
+    // event slot of a frame, delaying keys and cancelling a space-bar use
+    // whenever the pointer moves over the window, so they are dropped here.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    SDL_EventState(SDL_MOUSEBUTTONDOWN, SDL_IGNORE);
+    SDL_EventState(SDL_MOUSEBUTTONUP, SDL_IGNORE);
+}
+
+void GameMain::GameUpdate(float dt, LARGE_INTEGER now)
+{
+    m_ElapsedTime += dt;
+    if (m_ElapsedTime > kPlayTimeLimit)
+        std::exit(1);
+
+    if (m_pState != nullptr)
+    {
+        m_pState->Update(dt, now);
+        // Seam: the captions count down here, after the state's update.
+    }
+}
+
+void GameMain::Render()
+{
+    if (m_pScreen == nullptr)
+        return;
+
+    SDL_Rect top = {0, 0, kScreenWidth, kClearedRows};
+    SDL_FillRect(m_pScreen, &top, 0);
+    if (m_pState != nullptr)
+        m_pState->Render();
+    // Seam: the captions are drawn here, over the state.
+    SDL_Flip(m_pScreen);
+}
+
+void GameMain::HandleInput(SDL_KeyboardEvent event)
+{
+    if (m_pState != nullptr)
+        m_pState->HandleInput(event);
+}
+
+SDL_Surface* GameMain::getSurface()
+{
+    return m_pScreen;
+}
+
+void GameMain::ChangeState(BaseState* next)
+{
+    if (m_pState != nullptr)
+        m_pState->Exit();
+    m_pState = next;
+    m_pState->Enter();
+}
+
+void GameMain::SwapState(BaseState* next)
+{
+    m_pState = next;
+}

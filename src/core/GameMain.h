@@ -1,0 +1,58 @@
+#ifndef FLATMATES_CORE_GAMEMAIN_H
+#define FLATMATES_CORE_GAMEMAIN_H
+
+#include "core/Platform.h"
+
+#include <SDL.h>
+
+class BaseState;
+
+// Owns the window's surface and the current state, and runs one frame's
+// update and drawing. Created on first use and never deleted.
+class GameMain
+{
+public:
+    static const int kScreenWidth = 1024;
+    static const int kScreenHeight = 768;
+    static const int kScreenBpp = 32;
+    // Rows cleared every frame; the rows below keep what was drawn there.
+    static const int kClearedRows = 600;
+    // A run ends once this much play time has passed.
+    static constexpr float kPlayTimeLimit = 300.0f;
+
+    static GameMain* getInstance();
+
+    // Starts the libraries, reads the content and opens the window. Ends the
+    // process with status 1 when no window can be opened.
+    void InitGame();
+    // Counts play time (ending the run past the limit), then updates the
+    // current state and the captions.
+    void GameUpdate(float dt, LARGE_INTEGER now);
+    // Clears the top of the screen, draws the state and the captions, flips.
+    void Render();
+    // Forwards the frame's input event to the current state.
+    void HandleInput(SDL_KeyboardEvent event);
+    SDL_Surface* getSurface();
+
+    // Leaves the current state (Exit), then makes next current and enters it.
+    void ChangeState(BaseState* next);
+    // Makes next current without leaving or entering anything.
+    void SwapState(BaseState* next);
+
+    BaseState* GetState() const { return m_pState; }
+    float GetElapsedTime() const { return m_ElapsedTime; }
+
+    GameMain(const GameMain&) = delete;
+    GameMain& operator=(const GameMain&) = delete;
+
+private:
+    GameMain() = default;
+
+    static GameMain* m_pInstance;
+
+    SDL_Surface* m_pScreen = nullptr;
+    BaseState* m_pState = nullptr;
+    float m_ElapsedTime = 0.0f;
+};
+
+#endif

@@ -1,0 +1,36 @@
+#ifndef FLATMATES_CORE_PLATFORM_H
+#define FLATMATES_CORE_PLATFORM_H
+
+// The only place that knows the operating system. Everything else asks here
+// for the high-resolution clock and for the folders the game runs from.
+
+#include <cstdint>
+#include <string>
+
+// A reading of the high-resolution counter, in ticks. The frame loop, the
+// state interface and the input recorder all speak in this type.
+typedef std::int64_t LARGE_INTEGER;
+
+// Ticks per second of the counter; always positive. Returns true.
+bool QueryPerformanceFrequency(LARGE_INTEGER* frequency);
+
+// The counter now: monotonic, never goes back. Returns true.
+bool QueryPerformanceCounter(LARGE_INTEGER* count);
+
+namespace platform {
+
+// Folder that holds the running executable, or "" when it cannot be told.
+std::string ExecutableDirectory();
+
+// True when path names an existing folder.
+bool IsDirectory(const std::string& path);
+
+// Makes path the working directory; true on success.
+bool ChangeDirectory(const std::string& path);
+
+// The working directory, or "" when it cannot be told.
+std::string CurrentDirectory();
+
+} // namespace platform
+
+#endif
