@@ -1,0 +1,71 @@
+#ifndef FLATMATES_AUDIO_SOUNDMANAGER_H
+#define FLATMATES_AUDIO_SOUNDMANAGER_H
+
+#include <SDL_mixer.h>
+#include <vector>
+
+class SoundObserver;
+
+// One entry of the sound table.
+struct tSoundEffect
+{
+    Mix_Chunk* chunk;
+    int id;
+};
+
+// The game's audio: the music that loops for the whole run and the table of
+// nine sound effects, addressed by id. Created on first use, never deleted.
+class SoundManager
+{
+public:
+    // Sound ids.
+    enum
+    {
+        kFootsteps = 0,
+        kClock = 1,
+        kDrink = 2,
+        kLamp = 3,
+        kPills = 4,
+        kSink = 5,
+        kTvOff = 6,
+        kUnplug = 7,
+        kToaster = 8,
+        kSoundCount = 9
+    };
+
+    static SoundManager* getInstance();
+
+    // Opens the audio device and loads the music and the sound table.
+    void Init();
+    // Loads one sound file into table entry id (which must be in the table).
+    void AddSound(int id, const char* path);
+    // Starts the music, looping for ever.
+    void PlayMusic();
+    void PauseMusic();
+    void ResumeMusic();
+    // Plays a sound on the first free channel, loops extra times (-1 until
+    // halted). Returns the channel, or -1 for an id outside the table, a
+    // sound that did not load, or no free channel.
+    int PlaySnd(unsigned int id, int loops);
+    // Stops one channel; -1 would stop every channel.
+    void HaltSound(int channel);
+
+    // Lets a tool or test watch the calls above; null stops watching.
+    void SetObserver(SoundObserver* observer) { m_pObserver = observer; }
+    size_t GetSoundCount() const { return m_Sounds.size(); }
+    Mix_Music* GetMusic() const { return m_pMusic; }
+
+    SoundManager(const SoundManager&) = delete;
+    SoundManager& operator=(const SoundManager&) = delete;
+
+private:
+    SoundManager() = default;
+
+    static SoundManager* m_pInstance;
+
+    Mix_Music* m_pMusic = nullptr;
+    std::vector<tSoundEffect> m_Sounds;
+    SoundObserver* m_pObserver = nullptr;
+};
+
+#endif

@@ -1,0 +1,66 @@
+#include "objects/BaseObject.h"
+
+#include "audio/SoundManager.h"
+#include "gfx/FontRender.h"
+#include "gfx/Sprite.h"
+#include "gfx/TextObject.h"
+
+namespace
+{
+// Every caption is spoken the same way: one font, one place, one colour.
+const char* const kCaptionFont = "assets/fonts/arial.ttf";
+const int kCaptionPointSize = 24;
+const float kCaptionX = 200.0f;
+const float kCaptionY = 500.0f;
+const unsigned char kCaptionRed = 76;
+const unsigned char kCaptionGreen = 48;
+const unsigned char kCaptionBlue = 64;
+} // namespace
+
+BaseObject::BaseObject(int id, const char* name)
+    : m_UseCount(0), m_On(false), m_Id(id), m_Icon(nullptr), m_OnSprite(nullptr), m_Room(kRoomA),
+      m_ColStart(0.0f), m_ColEnd(0.0f), m_Name(name)
+{
+}
+
+BaseObject::~BaseObject() = default;
+
+void BaseObject::Contact() {}
+
+void BaseObject::setColArea(float start, float end)
+{
+    m_ColStart = start;
+    m_ColEnd = end;
+}
+
+void BaseObject::ShowCaption(const char* text, float seconds)
+{
+    TextObject* caption = new TextObject(kCaptionFont, kCaptionPointSize);
+    caption->SetText(text);
+    caption->SetPos(kCaptionX, kCaptionY);
+    caption->SetColor(kCaptionRed, kCaptionGreen, kCaptionBlue);
+    FontRender::getInstance()->AddText(caption, seconds, true);
+}
+
+void BaseObject::SwapIcon(const char* path)
+{
+    if (m_Icon != nullptr)
+        m_Icon->LoadImg(path);
+}
+
+void BaseObject::ShowPicture()
+{
+    if (m_OnSprite != nullptr)
+        m_OnSprite->Show();
+}
+
+void BaseObject::HidePicture()
+{
+    if (m_OnSprite != nullptr)
+        m_OnSprite->Hide();
+}
+
+void BaseObject::PlaySound(unsigned int id)
+{
+    SoundManager::getInstance()->PlaySnd(id, 0);
+}

@@ -1,0 +1,76 @@
+#ifndef FLATMATES_OBJECTS_BASEOBJECT_H
+#define FLATMATES_OBJECTS_BASEOBJECT_H
+
+#include <string>
+
+class Sprite;
+
+// A household thing the man can use. The object file places it in a room and
+// gives it the stretch of floor from which it is within reach. Every kind of
+// object keeps its own sequence of steps for a use; the steps themselves (a
+// caption, an icon swap, showing the picture, a sound) live here once.
+class BaseObject
+{
+public:
+    // Rooms as the object file gives them.
+    enum
+    {
+        kRoomA = 0,
+        kRoomB = 1
+    };
+
+    // How long a caption stays unless a use says otherwise.
+    static constexpr float kCaptionSeconds = 3.0f;
+
+    virtual ~BaseObject();
+
+    // Called when the man uses the object: the space bar is released while
+    // the object is the one within his reach.
+    virtual void HandleCollision() = 0;
+    // Called every frame in which the man's reach overlaps the object and the
+    // search for the object within reach passes it, in either room.
+    virtual void Contact();
+
+    void setColArea(float start, float end);
+    const std::string& GetName() const { return m_Name; }
+    // The room letter the collision query compares: 'a' or 'b'.
+    char GetRoomLetter() const { return m_Room == kRoomA ? 'a' : 'b'; }
+
+    // Times used; the captions are chosen by it.
+    int m_UseCount;
+    // Switched on.
+    bool m_On;
+    // Fixed per kind of object; FindObj looks objects up by it.
+    int m_Id;
+    // Drawn at the top of the screen while the object is within reach; null
+    // for the hallways. The object owns it.
+    Sprite* m_Icon;
+    // The object's switched-on look in the room; owned by the play state.
+    Sprite* m_OnSprite;
+    // kRoomA or kRoomB. Objects the object file gives no room (the hallways)
+    // count as room a.
+    int m_Room;
+    // The stretch of floor, in screen x, from which the object is in reach.
+    float m_ColStart;
+    float m_ColEnd;
+
+protected:
+    BaseObject(int id, const char* name);
+
+    // The steps a use is made of.
+
+    // A spoken line at the foot of the screen, in the flatmate's voice.
+    static void ShowCaption(const char* text, float seconds = kCaptionSeconds);
+    // Loads another picture into the icon.
+    void SwapIcon(const char* path);
+    // Shows or hides the object's switched-on look.
+    void ShowPicture();
+    void HidePicture();
+    // Plays a sound effect once.
+    static void PlaySound(unsigned int id);
+
+private:
+    std::string m_Name;
+};
+
+#endif

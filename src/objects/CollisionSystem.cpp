@@ -1,0 +1,61 @@
+#include "objects/CollisionSystem.h"
+
+#include "actors/Player.h"
+#include "objects/BaseObject.h"
+#include "play/StateTest.h"
+
+CollisionSystem CollisionSystem::m_Instance;
+
+CollisionSystem* CollisionSystem::getInstance()
+{
+    return &m_Instance;
+}
+
+void CollisionSystem::RegisterColObj(BaseObject* object)
+{
+    m_Objects.push_back(object);
+}
+
+BaseObject* CollisionSystem::FindObj(int id)
+{
+    for (BaseObject* object : m_Objects)
+    {
+        if (object != nullptr && object->m_Id == id)
+            return object;
+    }
+    return nullptr;
+}
+
+BaseObject* CollisionSystem::CheckCollision(Player* player)
+{
+    const float left = player->GetColLeft();
+    const float right = player->GetColRight();
+    for (BaseObject* object : m_Objects)
+    {
+        if (object == nullptr)
+            continue;
+        const float start = object->m_ColStart;
+        const float end = object->m_ColEnd;
+        // Ends count; an interval given the wrong way round is taken as it is.
+        const bool overlaps = (start <= left && left <= end) || (start <= right && right <= end) ||
+                              (left <= start && end <= right);
+        if (!overlaps)
+            continue;
+
+        // A hallway changes the room here, so the room is read afterwards.
+        object->Contact();
+        if (object->GetRoomLetter() == StateTest::getInstance()->GetRoom())
+            return object;
+    }
+    return nullptr;
+}
+
+void CollisionSystem::CleanUp()
+{
+    while (!m_Objects.empty())
+    {
+        BaseObject* object = m_Objects.back();
+        m_Objects.pop_back();
+        delete object;
+    }
+}

@@ -1,0 +1,53 @@
+#ifndef FLATMATES_OBJECTS_COLLISIONSYSTEM_H
+#define FLATMATES_OBJECTS_COLLISIONSYSTEM_H
+
+#include <istream>
+#include <string>
+#include <vector>
+
+class BaseObject;
+class Player;
+
+// Every household object of the flat, in the order of the object file. It
+// answers which object a player stands at, and which object has an id.
+class CollisionSystem
+{
+public:
+    static CollisionSystem* getInstance();
+
+    // Adds an object; the registry owns it from then on.
+    void RegisterColObj(BaseObject* object);
+    // The first registered object with this id, or null.
+    BaseObject* FindObj(int id);
+    // The first registered object of the current room whose stretch overlaps
+    // the player's reach, or null. Every overlapping object passed on the way
+    // is touched (Contact) first, which is how hallways change the room.
+    BaseObject* CheckCollision(Player* player);
+    // Deletes every object and empties the registry.
+    void CleanUp();
+
+    // Reads "assets/Objects.txt" and builds every object in it.
+    void InitCollisionObjects();
+    // Reads object records from a stream and builds each (the object file's
+    // reader, shared with the content tools).
+    void ReadObjectRecords(std::istream& in);
+    // Builds, places and registers the object of one record; "Door" and
+    // unknown names build nothing.
+    void FakeFactory(float start, float end, std::string name, std::string room);
+
+    const std::vector<BaseObject*>& GetObjects() const { return m_Objects; }
+
+    CollisionSystem(const CollisionSystem&) = delete;
+    CollisionSystem& operator=(const CollisionSystem&) = delete;
+
+private:
+    CollisionSystem() = default;
+    // The game ends with the objects still registered; nothing is deleted.
+    ~CollisionSystem() = default;
+
+    static CollisionSystem m_Instance;
+
+    std::vector<BaseObject*> m_Objects;
+};
+
+#endif

@@ -1,0 +1,55 @@
+#ifndef FLATMATES_TESTS_TESTSUPPORT_H
+#define FLATMATES_TESTS_TESTSUPPORT_H
+
+// Small helpers shared by the test programs.
+
+#include <SDL.h>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace testsupport
+{
+
+// Makes the repository the working directory, so "assets/..." is found.
+inline void UseRepositoryContent()
+{
+    if (chdir(FLATMATES_SOURCE_DIR) != 0)
+        std::abort();
+}
+
+// A fresh empty folder under /tmp.
+inline std::string MakeTempFolder()
+{
+    char pattern[] = "/tmp/flatmates-test-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    return made != nullptr ? made : "";
+}
+
+// Writes a w by h picture of one colour as a BMP, which the sprite loader
+// reads like a PNG; returns its path.
+inline std::string WriteSolidPicture(const std::string& folder, const char* name, int w, int h, Uint8 r,
+                                     Uint8 g, Uint8 b)
+{
+    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xff0000, 0xff00, 0xff, 0);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, r, g, b));
+    const std::string path = folder + "/" + name;
+    SDL_SaveBMP(surface, path.c_str());
+    SDL_FreeSurface(surface);
+    return path;
+}
+
+// The colour at (x, y) of a 32-bit surface, as 0xRRGGBB.
+inline Uint32 PixelAt(SDL_Surface* surface, int x, int y)
+{
+    SDL_LockSurface(surface);
+    const Uint32 raw = static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
+    SDL_UnlockSurface(surface);
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(raw, surface->format, &r, &g, &b);
+    return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+}
+
+} // namespace testsupport
+
+#endif
