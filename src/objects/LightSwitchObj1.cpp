@@ -1,0 +1,28 @@
+#include "objects/LightSwitchObj1.h"
+
+#include "audio/SoundManager.h"
+#include "play/StateTest.h"
+
+namespace
+{
+const char* const kOffIcon = "assets/icon_light01.png";
+const char* const kOnIcon = "assets/icon_light01_on.png";
+} // namespace
+
+LightSwitchObj1::LightSwitchObj1() : BaseObject(12, "LightSwitch1") {}
+
+void LightSwitchObj1::HandleCollision()
+{
+    ++m_UseCount;
+    if (m_UseCount == 10)
+        ShowCaption("Thats getting annoying");
+    else if (m_UseCount == 20)
+        ShowCaption("Seriously... stop");
+    else if (m_UseCount == 50)
+        ShowCaption("You have no life at all do you?");
+    m_On = !m_On;
+    // The flat starts lit with the switch off, so the two stay in step.
+    StateTest::getInstance()->SetRoomDark(m_On);
+    SwapIcon(m_On ? kOnIcon : kOffIcon);
+    PlaySound(SoundManager::kTvOff);
+}

@@ -1,0 +1,42 @@
+#include "objects/SinkObj.h"
+
+#include "audio/SoundManager.h"
+
+namespace
+{
+const char* const kOffIcon = "assets/icon_sink01.png";
+const char* const kOnIcon = "assets/icon_sink01_on.png";
+// The channel value that means "no water sound playing".
+const int kNoChannel = -1;
+} // namespace
+
+SinkObj::SinkObj() : BaseObject(6, "Sink"), m_SoundChannel(kNoChannel) {}
+
+void SinkObj::HandleCollision()
+{
+    ++m_UseCount;
+    if (m_UseCount == 1)
+        ShowCaption("That thing does nothing but pour rust out.");
+    if (m_UseCount == 10)
+        ShowCaption("You're gonna flood the damn sink!");
+    m_On = !m_On;
+    if (m_On)
+    {
+        ShowPicture();
+        SwapIcon(kOnIcon);
+        // The water runs until the tap is turned off again.
+        m_SoundChannel = SoundManager::getInstance()->PlaySnd(SoundManager::kSink, -1);
+    }
+    else
+    {
+        HidePicture();
+        SwapIcon(kOffIcon);
+        // Only stop the water's own channel: halting "no channel" would
+        // silence every sound in the flat, the footsteps included.
+        if (m_SoundChannel != kNoChannel)
+        {
+            SoundManager::getInstance()->HaltSound(m_SoundChannel);
+            m_SoundChannel = kNoChannel;
+        }
+    }
+}

@@ -1,0 +1,12 @@
+#include "objects/TomatoObj.h"
+
+TomatoObj::TomatoObj() : BaseObject(5, "Tomato") {}
+
+void TomatoObj::HandleCollision()
+{
+    ++m_UseCount;
+    // Every look at it earns the same remark; the state is kept but changes
+    // nothing.
+    ShowCaption("* A tomato, nothing more. *");
+    m_On = !m_On;
+}
