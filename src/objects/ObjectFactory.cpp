@@ -1,0 +1,151 @@
+// The object file and the factory: how the flat is furnished from
+// "assets/Objects.txt".
+
+#include "gfx/Sprite.h"
+#include "objects/ClockObj.h"
+#include "objects/CollisionSystem.h"
+#include "objects/DrinkObj.h"
+#include "objects/HallwayObj1.h"
+#include "objects/HallwayObj2.h"
+#include "objects/LampObj.h"
+#include "objects/LightSwitchObj1.h"
+#include "objects/OutletObj1.h"
+#include "objects/OutletObj2.h"
+#include "objects/OutletObj3.h"
+#include "objects/OutletObj4.h"
+#include "objects/PillsObj.h"
+#include "objects/SinkObj.h"
+#include "objects/ToasterObj.h"
+#include "objects/TomatoObj.h"
+#include "play/StateTest.h"
+
+#include <fstream>
+
+namespace
+{
+
+template <class T> BaseObject* Make()
+{
+    return new T();
+}
+
+// What each name in the object file becomes.
+struct FactoryRow
+{
+    const char* m_Name;
+    BaseObject* (*m_Make)();
+    // The icon the object starts with; null for the passages, which have no
+    // icon and no room of their own.
+    const char* m_Icon;
+    // The object's switched-on look in the room, or null when it has none.
+    const char* m_Picture;
+    // The look has a lit and a dark frame, switched with the lights.
+    bool m_Overlay;
+    double m_X;
+    int m_Width;
+    int m_Height;
+};
+
+// clang-format off
+const FactoryRow kFactoryTable[] = {
+    // name          class                  icon                         switched-on look                      dark frame, x, w, h
+    {"Outlet1",      Make<OutletObj1>,      "assets/icon_power01.png",   "assets/lamp_unplug_light.png",       true,  460, 128, 128},
+    {"Outlet2",      Make<OutletObj2>,      "assets/icon_power01.png",   "assets/tv_on_light.png",             true,  732, 256, 128},
+    {"Outlet3",      Make<OutletObj3>,      "assets/icon_power01.png",   "assets/phonographplug_on_light.png", true,  526, 128, 128},
+    {"Outlet4",      Make<OutletObj4>,      "assets/icon_power01.png",   "assets/toasterplug_on.png",          false, 128, 128, 128},
+    {"Tomato",       Make<TomatoObj>,       "assets/icon_tomato01.png",  nullptr,                              false, 0,   0,   0},
+    {"Sink",         Make<SinkObj>,         "assets/icon_sink01.png",    "assets/sink_on.png",                 false, 0,   128, 128},
+    {"Toaster",      Make<ToasterObj>,      "assets/icon_toaster01.png", "assets/toaster_on.png",              false, 128, 128, 128},
+    {"Drink",        Make<DrinkObj>,        "assets/icon_drink01.png",   "assets/drink_on_light.png",          true,  310, 128, 128},
+    {"Clock",        Make<ClockObj>,        "assets/icon_clock01.png",   "assets/clock_on.png",                false, 86,  128, 128},
+    {"Lamp",         Make<LampObj>,         "assets/icon_lamp01.png",    "assets/lamp_on.png",                 false, 460, 128, 128},
+    {"Pills",        Make<PillsObj>,        "assets/icon_pills01.png",   "assets/pills_on_light.png",          true,  676, 128, 128},
+    {"LightSwitch1", Make<LightSwitchObj1>, "assets/icon_light01.png",   nullptr,                              false, 0,   0,   0},
+    {"Hallway1",     Make<HallwayObj1>,     nullptr,                     nullptr,                              false, 0,   0,   0},
+    {"Hallway2",     Make<HallwayObj2>,     nullptr,                     nullptr,                              false, 0,   0,   0},
+};
+// clang-format on
+
+// Every switched-on look stands on the floor line.
+const double kPictureY = 320.0;
+// Lit and dark frames for the looks that change with the lights.
+const char* const kOverlayAnimations = "assets/overlay.txt";
+// Ends the object file; anything after it is never read.
+const char* const kEndMark = "#eof";
+
+const FactoryRow* FindRow(const std::string& name)
+{
+    for (const FactoryRow& row : kFactoryTable)
+    {
+        if (name == row.m_Name)
+            return &row;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void CollisionSystem::InitCollisionObjects()
+{
+    std::ifstream file("assets/Objects.txt");
+    if (!file.is_open())
+        return;
+    ReadObjectRecords(file);
+}
+
+void CollisionSystem::ReadObjectRecords(std::istream& in)
+{
+    // A record is "start end name room terminator". A record cut short is
+    // still handed on with what was read; an empty name builds nothing.
+    while (!in.eof() && !in.fail())
+    {
+        float start = 0.0f;
+        float end = 0.0f;
+        std::string name;
+        std::string room;
+        in >> start >> end >> name >> room;
+        FakeFactory(start, end, name, room);
+
+        std::string terminator;
+        in >> terminator;
+        if (terminator == kEndMark)
+            break;
+    }
+}
+
+void CollisionSystem::FakeFactory(float start, float end, std::string name, std::string room)
+{
+    // Doors are listed in the file but cannot be used.
+    if (name == "Door")
+        return;
+    const FactoryRow* row = FindRow(name);
+    if (row == nullptr)
+        return;
+
+    BaseObject* object = row->m_Make();
+    const bool passage = row->m_Icon == nullptr;
+    if (!passage)
+        object->m_Room = room == "a" ? BaseObject::kRoomA : BaseObject::kRoomB;
+    object->setColArea(start, end);
+    RegisterColObj(object);
+    if (passage)
+        return;
+
+    object->m_Icon = new Sprite();
+    object->m_Icon->LoadImg(row->m_Icon);
+    if (row->m_Picture == nullptr)
+        return;
+
+    Sprite* picture = new Sprite();
+    object->m_OnSprite = picture;
+    picture->LoadImg(row->m_Picture);
+    if (row->m_Overlay)
+        picture->LoadAnimation(kOverlayAnimations);
+    picture->SetPos(row->m_X, kPictureY);
+    picture->Hide();
+    picture->SetDimensions(row->m_Width, row->m_Height);
+    // Drawn only in the object's room; a record without a room word gets a
+    // look that shows in both.
+    picture->m_RoomTag = room.empty() ? 0 : room[0];
+    StateTest::getInstance()->AddSprite(picture);
+}
