@@ -1,0 +1,199 @@
+// Reading the object file and furnishing the flat from it.
+
+#include "gfx/Sprite.h"
+#include "objects/BaseObject.h"
+#include "objects/CollisionSystem.h"
+#include "objects/LampObj.h"
+#include "objects/SinkObj.h"
+#include "play/StateTest.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <list>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+
+class ObjectFileTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(0, chdir(FLATMATES_SOURCE_DIR));
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+    }
+    void TearDown() override { SDL_Quit(); }
+
+    static void Read(const std::string& text)
+    {
+        std::istringstream in(text);
+        CollisionSystem::getInstance()->ReadObjectRecords(in);
+    }
+    static const std::vector<BaseObject*>& Objects() { return CollisionSystem::getInstance()->GetObjects(); }
+    static std::vector<std::string> Names()
+    {
+        std::vector<std::string> names;
+        for (const BaseObject* object : Objects())
+            names.push_back(object->GetName());
+        return names;
+    }
+    static const std::list<Sprite*>& Pictures() { return StateTest::getInstance()->GetSprites(); }
+};
+
+// One row of what each name becomes.
+struct Furnishing
+{
+    const char* m_Name;
+    int m_Id;
+    bool m_HasIcon;
+    bool m_HasPicture;
+    bool m_DarkFrame;
+    double m_X;
+    int m_Width;
+};
+
+const Furnishing kFurnishings[] = {
+    {"Outlet1", 1, true, true, true, 460, 128},  {"Outlet2", 2, true, true, true, 732, 256},
+    {"Outlet3", 3, true, true, true, 526, 128},  {"Outlet4", 4, true, true, false, 128, 128},
+    {"Tomato", 5, true, false, false, 0, 0},     {"Sink", 6, true, true, false, 0, 128},
+    {"Toaster", 7, true, true, false, 128, 128}, {"Drink", 8, true, true, true, 310, 128},
+    {"Clock", 9, true, true, false, 86, 128},    {"Lamp", 10, true, true, false, 460, 128},
+    {"Pills", 11, true, true, true, 676, 128},   {"LightSwitch1", 12, true, false, false, 0, 0},
+    {"Hallway1", 14, false, false, false, 0, 0}, {"Hallway2", 15, false, false, false, 0, 0},
+};
+
+TEST_F(ObjectFileTest, EveryNameBecomesItsObjectWithIconAndHiddenPicture)
+{
+    std::string file;
+    for (const Furnishing& row : kFurnishings)
+        file += "10 20 " + std::string(row.m_Name) + " b #\n";
+    Read(file);
+
+    ASSERT_EQ(std::size(kFurnishings), Objects().size());
+    std::list<Sprite*>::const_iterator picture = Pictures().begin();
+    for (size_t i = 0; i < std::size(kFurnishings); ++i)
+    {
+        const Furnishing& row = kFurnishings[i];
+        const BaseObject* object = Objects()[i];
+        SCOPED_TRACE(row.m_Name);
+        EXPECT_EQ(row.m_Name, object->GetName());
+        EXPECT_EQ(row.m_Id, object->m_Id);
+        EXPECT_FLOAT_EQ(10.0f, object->m_ColStart);
+        EXPECT_FLOAT_EQ(20.0f, object->m_ColEnd);
+        EXPECT_FALSE(object->m_On);
+        EXPECT_EQ(row.m_HasIcon, object->m_Icon != nullptr);
+        if (row.m_HasIcon)
+        {
+            EXPECT_NE(nullptr, object->m_Icon->GetImage());
+        }
+        ASSERT_EQ(row.m_HasPicture, object->m_OnSprite != nullptr);
+        if (!row.m_HasPicture)
+            continue;
+
+        // Handed to the play state in file order.
+        ASSERT_NE(Pictures().end(), picture);
+        EXPECT_EQ(*picture++, object->m_OnSprite);
+        const Sprite* look = object->m_OnSprite;
+        EXPECT_NE(nullptr, look->GetImage());
+        EXPECT_TRUE(look->IsHidden());
+        EXPECT_DOUBLE_EQ(row.m_X, look->m_PosX);
+        EXPECT_DOUBLE_EQ(320.0, look->m_PosY);
+        EXPECT_EQ(row.m_Width, look->GetFrameRect().w);
+        EXPECT_EQ(128, look->GetFrameRect().h);
+        EXPECT_EQ(row.m_DarkFrame ? 2u : 0u, look->GetAnims().size());
+        EXPECT_EQ('b', look->m_RoomTag);
+    }
+    EXPECT_EQ(Pictures().end(), picture);
+}
+
+TEST_F(ObjectFileTest, RoomWordsPlaceObjectsAndTagTheirPictures)
+{
+    Read("1 2 Sink a # 3 4 Sink b # 5 6 Sink kitchen # 7 8 Sink A # 9 10 Hallway1 b # 11 12 Hallway2 a #eof");
+    ASSERT_EQ(6u, Objects().size());
+    const int rooms[] = {BaseObject::kRoomA, BaseObject::kRoomB, BaseObject::kRoomB, BaseObject::kRoomB};
+    const char tags[] = {'a', 'b', 'k', 'A'};
+    for (int i = 0; i < 4; ++i)
+    {
+        EXPECT_EQ(rooms[i], Objects()[i]->m_Room) << i;
+        EXPECT_EQ(tags[i], Objects()[i]->m_OnSprite->m_RoomTag) << i;
+    }
+    // The passages belong to no room of the file's; they count as room a.
+    EXPECT_EQ(BaseObject::kRoomA, Objects()[4]->m_Room);
+    EXPECT_EQ(BaseObject::kRoomA, Objects()[5]->m_Room);
+    EXPECT_EQ(4u, Pictures().size());
+}
+
+TEST_F(ObjectFileTest, DoorsAndUnknownNamesBuildNothingAndReadingGoesOn)
+{
+    Read("1 2 Door a #\n3 4 door a #\n5 6 Fridge b #\n7 8 sink a #\n9 10 Lamp b #eof\n");
+    EXPECT_EQ(std::vector<std::string>{"Lamp"}, Names());
+    EXPECT_EQ(1u, Pictures().size());
+}
+
+TEST_F(ObjectFileTest, ReadingStopsAtTheEndMarkOrTheEndOfTheFile)
+{
+    Read("1 2 Sink a #eof 3 4 Lamp b #eof");
+    EXPECT_EQ(std::vector<std::string>{"Sink"}, Names());
+
+    CollisionSystem::getInstance()->CleanUp();
+    // Records need not keep to lines; a file without the mark is read whole.
+    Read("1 2\tSink\na #\n3\n4 Lamp b next\n");
+    EXPECT_EQ((std::vector<std::string>{"Sink", "Lamp"}), Names());
+}
+
+TEST_F(ObjectFileTest, ARecordCutShortIsStillBuiltWithWhatWasRead)
+{
+    Read("1 2 Sink a #\n3 4 Lamp");
+    ASSERT_EQ((std::vector<std::string>{"Sink", "Lamp"}), Names());
+    const BaseObject* lamp = Objects()[1];
+    EXPECT_FLOAT_EQ(3.0f, lamp->m_ColStart);
+    EXPECT_FLOAT_EQ(4.0f, lamp->m_ColEnd);
+    EXPECT_EQ(BaseObject::kRoomB, lamp->m_Room);
+    // No room word: the picture shows in both rooms.
+    EXPECT_EQ(0, lamp->m_OnSprite->m_RoomTag);
+}
+
+TEST_F(ObjectFileTest, ABadNumberEndsReadingAndKeepsWhatWasBuilt)
+{
+    Read("1 2 Sink a # x 4 Lamp b # 5 6 Clock b #eof");
+    EXPECT_EQ(std::vector<std::string>{"Sink"}, Names());
+}
+
+TEST_F(ObjectFileTest, AnEmptyFileFurnishesNothing)
+{
+    Read("");
+    Read(" \n\t\n");
+    EXPECT_TRUE(Objects().empty());
+    EXPECT_TRUE(Pictures().empty());
+}
+
+TEST_F(ObjectFileTest, TwoRecordsOfOneNameBuildTwoAndTheFirstIsFound)
+{
+    Read("1 2 Lamp a # 3 4 Lamp b #eof");
+    ASSERT_EQ(2u, Objects().size());
+    EXPECT_NE(Objects()[0], Objects()[1]);
+    EXPECT_EQ(Objects()[0], CollisionSystem::getInstance()->FindObj(10));
+}
+
+TEST_F(ObjectFileTest, TheGamesObjectFileFurnishesBothRooms)
+{
+    CollisionSystem::getInstance()->InitCollisionObjects();
+    EXPECT_EQ((std::vector<std::string>{"Hallway1", "Sink", "Toaster", "Outlet4", "Drink", "Tomato", "Clock",
+                                        "LightSwitch1", "Lamp", "Outlet1", "Outlet3", "Pills", "Outlet2",
+                                        "Hallway2"}),
+              Names());
+    EXPECT_EQ(10u, Pictures().size());
+}
+
+TEST_F(ObjectFileTest, WithoutAnObjectFileTheFlatIsEmpty)
+{
+    ASSERT_EQ(0, chdir("/"));
+    CollisionSystem::getInstance()->InitCollisionObjects();
+    EXPECT_TRUE(Objects().empty());
+}
+
+} // namespace
