@@ -31,7 +31,7 @@ public:
     // Pictures whose doubled size passes this in either direction are
     // refused like an undecodable file: one such picture would take the
     // whole game's memory.
-    static const int kMaxImageSide = 8192;
+    static constexpr int kMaxImageSide = 8192;
 
     Sprite();
     // A second view of the same picture: shares the image (never frees it),

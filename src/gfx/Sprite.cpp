@@ -1,0 +1,265 @@
+#include "gfx/Sprite.h"
+
+#include "play/StateTest.h"
+
+#include <SDL_image.h>
+#include <SDL_rotozoom.h>
+#include <fstream>
+
+namespace
+{
+
+// Screen coordinates go into the 16-bit fields of SDL_Rect; anything beyond
+// them is far off screen anyway.
+Sint16 ToScreenCoord(double value)
+{
+    if (!(value > -32768.0))
+        return -32768;
+    if (value > 32767.0)
+        return 32767;
+    return static_cast<Sint16>(value); // truncates toward zero
+}
+
+Uint32 ReadPixel(const SDL_Surface* surface, int x, int y)
+{
+    const Uint8* p =
+        static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
+    switch (surface->format->BytesPerPixel)
+    {
+    case 1:
+        return *p;
+    case 2:
+        return *reinterpret_cast<const Uint16*>(p);
+    case 3:
+        if (SDL_BYTEORDER == SDL_BIG_ENDIAN)
+            return (p[0] << 16) | (p[1] << 8) | p[2];
+        return p[0] | (p[1] << 8) | (p[2] << 16);
+    default:
+        return *reinterpret_cast<const Uint32*>(p);
+    }
+}
+
+// Copies a picture of any format into a 32-bit one with no alpha channel,
+// painting magenta wherever the picture was transparent (its colour key, or
+// an alpha of 0), so that the magenta key alone says what is not drawn. The
+// opaque colours keep their RGB: nothing is blended.
+SDL_Surface* ToOpaqueRGB(SDL_Surface* source)
+{
+    SDL_Surface* result =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, source->w, source->h, 32, 0xff0000, 0xff00, 0xff, 0);
+    if (result == nullptr)
+        return nullptr;
+
+    const Uint32 magenta = SDL_MapRGB(result->format, 255, 0, 255);
+    const bool keyed = (source->flags & SDL_SRCCOLORKEY) != 0;
+    const bool hasAlpha = source->format->Amask != 0;
+    SDL_LockSurface(source);
+    SDL_LockSurface(result);
+    for (int y = 0; y < source->h; ++y)
+    {
+        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(result->pixels) + y * result->pitch);
+        for (int x = 0; x < source->w; ++x)
+        {
+            Uint32 pixel = ReadPixel(source, x, y);
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(pixel, source->format, &r, &g, &b, &a);
+            if ((keyed && pixel == source->format->colorkey) || (hasAlpha && a == 0))
+                row[x] = magenta;
+            else
+                row[x] = SDL_MapRGB(result->format, r, g, b);
+        }
+    }
+    SDL_UnlockSurface(result);
+    SDL_UnlockSurface(source);
+    return result;
+}
+
+// The picture as it is drawn: doubled, 32-bit without alpha, magenta keyed.
+// Null for anything that cannot be made so.
+SDL_Surface* LoadDoubled(const char* path)
+{
+    SDL_Surface* loaded = path != nullptr ? IMG_Load(path) : nullptr;
+    if (loaded == nullptr)
+        return nullptr;
+    if (loaded->w * 2 > Sprite::kMaxImageSide || loaded->h * 2 > Sprite::kMaxImageSide)
+    {
+        SDL_FreeSurface(loaded);
+        return nullptr;
+    }
+
+    // Flattened before doubling: the zoom's own conversion of other formats
+    // does not tell reliably which pixels were transparent.
+    SDL_Surface* flat = ToOpaqueRGB(loaded);
+    SDL_FreeSurface(loaded);
+    if (flat == nullptr)
+        return nullptr;
+    SDL_Surface* doubled = rotozoomSurface(flat, 0.0, 2.0, 0);
+    SDL_FreeSurface(flat);
+    if (doubled == nullptr)
+        return nullptr;
+
+    // The zoom marks its result for alpha blending. With that mark one SDL
+    // ignores the colour key and draws magenta, so the result is made plain
+    // 32-bit again whatever the zoom handed back.
+    if (doubled->format->BitsPerPixel != 32 || doubled->format->Amask != 0)
+    {
+        SDL_Surface* plain = ToOpaqueRGB(doubled);
+        SDL_FreeSurface(doubled);
+        if (plain == nullptr)
+            return nullptr;
+        doubled = plain;
+    }
+    SDL_SetAlpha(doubled, 0, SDL_ALPHA_OPAQUE);
+    SDL_SetColorKey(doubled, SDL_SRCCOLORKEY | SDL_RLEACCEL, SDL_MapRGB(doubled->format, 255, 0, 255));
+    return doubled;
+}
+
+} // namespace
+
+Sprite::Anim::Anim() : m_Delay(0.1f), m_CurrFrame(0) {}
+
+int Sprite::Anim::GetFrame()
+{
+    if (m_CurrFrame >= m_Frames.size())
+        m_CurrFrame = 0;
+    // An animation without frames shows the first frame of the sheet.
+    if (m_Frames.empty())
+        return 0;
+    return m_Frames[m_CurrFrame];
+}
+
+Sprite::Sprite()
+    : m_RoomTag(0), m_pImage(nullptr), m_CurrAnim(0), m_FrameRect{0, 0, 0, 0}, m_SharedImage(false),
+      m_Hidden(false), m_AnimTime(0.0f)
+{
+}
+
+Sprite::Sprite(const Sprite& source)
+    : Object(), m_RoomTag(0), m_pImage(source.m_pImage), m_Anims(source.m_Anims),
+      m_CurrAnim(source.m_CurrAnim), m_FrameRect(source.m_FrameRect), m_SharedImage(true), m_Hidden(false),
+      m_AnimTime(0.0f)
+{
+}
+
+Sprite::~Sprite()
+{
+    FreeImage();
+}
+
+void Sprite::FreeImage()
+{
+    if (m_pImage != nullptr && !m_SharedImage)
+        SDL_FreeSurface(m_pImage);
+    m_pImage = nullptr;
+}
+
+int Sprite::Update(float dt)
+{
+    m_AnimTime += dt;
+    while (static_cast<unsigned int>(m_CurrAnim) < m_Anims.size())
+    {
+        Anim& anim = m_Anims[m_CurrAnim];
+        if (!(m_AnimTime > anim.m_Delay))
+            break;
+        const float left = m_AnimTime - anim.m_Delay;
+        // A delay that takes nothing off would never end the catching up.
+        if (!(left < m_AnimTime))
+            break;
+        m_AnimTime = left;
+        ++anim.m_CurrFrame;
+    }
+    return 1;
+}
+
+int Sprite::Render(SDL_Surface* target)
+{
+    if (m_Hidden)
+        return 1;
+    if (m_RoomTag != 0 && m_RoomTag != StateTest::getInstance()->GetRoom())
+        return 1;
+    if (m_pImage == nullptr || target == nullptr)
+        return 0;
+
+    int frame = 0;
+    if (static_cast<unsigned int>(m_CurrAnim) < m_Anims.size())
+        frame = m_Anims[m_CurrAnim].GetFrame();
+
+    SDL_Rect source = {ToScreenCoord(static_cast<double>(m_FrameRect.w) * frame), 0, m_FrameRect.w,
+                       m_FrameRect.h};
+    SDL_Rect dest = {ToScreenCoord(m_PosX), ToScreenCoord(m_PosY), m_FrameRect.w, m_FrameRect.h};
+    return SDL_UpperBlit(m_pImage, &source, target, &dest) == 0 ? 1 : 0;
+}
+
+int Sprite::LoadImg(const char* path)
+{
+    FreeImage();
+    m_pImage = LoadDoubled(path);
+    if (m_pImage != nullptr)
+    {
+        m_FrameRect.x = 0;
+        m_FrameRect.y = 0;
+        m_FrameRect.w = static_cast<Uint16>(m_pImage->w);
+        m_FrameRect.h = static_cast<Uint16>(m_pImage->h);
+    }
+    m_SharedImage = false;
+    return 1;
+}
+
+int Sprite::LoadAnimation(const char* path)
+{
+    m_Anims.clear();
+    if (path == nullptr)
+        return 1;
+    std::ifstream file(path);
+    if (file)
+        m_Anims = ReadAnimations(file);
+    return 1;
+}
+
+std::vector<Sprite::Anim> Sprite::ReadAnimations(std::istream& in)
+{
+    std::vector<Anim> anims;
+    int count = 0;
+    while (in >> count && count >= 0)
+    {
+        // Frames are taken one by one, so a count that the file cannot back
+        // costs only what the file holds.
+        Anim anim;
+        for (int i = 0; i < count; ++i)
+        {
+            int frame = 0;
+            if (!(in >> frame))
+                return anims;
+            anim.m_Frames.push_back(frame);
+        }
+        anims.push_back(anim);
+    }
+    return anims;
+}
+
+void Sprite::SetPos(double x, double y)
+{
+    m_PosX = x;
+    m_PosY = y;
+}
+
+void Sprite::SetCurrAnim(int anim)
+{
+    m_CurrAnim = anim;
+}
+
+void Sprite::SetDimensions(int width, int height)
+{
+    m_FrameRect.w = static_cast<Uint16>(width);
+    m_FrameRect.h = static_cast<Uint16>(height);
+}
+
+void Sprite::Hide()
+{
+    m_Hidden = true;
+}
+
+void Sprite::Show()
+{
+    m_Hidden = false;
+}
