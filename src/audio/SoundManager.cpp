@@ -1,0 +1,87 @@
+#include "audio/SoundManager.h"
+
+#include "audio/SoundObserver.h"
+
+namespace
+{
+
+// The sound table: index is the id the game plays it by.
+const char* const kSoundPaths[SoundManager::kSoundCount] = {
+    "assets/sounds/footsteps.wav", "assets/sounds/clock.wav",  "assets/sounds/drink.wav",
+    "assets/sounds/lamp.wav",      "assets/sounds/pills.wav",  "assets/sounds/sink.wav",
+    "assets/sounds/tv_off.wav",    "assets/sounds/unplug.wav", "assets/sounds/toaster.wav",
+};
+
+const char* const kMusicPath = "assets/sounds/moonlightsonata.mp3";
+
+} // namespace
+
+SoundManager* SoundManager::m_pInstance = nullptr;
+
+SoundManager* SoundManager::getInstance()
+{
+    if (m_pInstance == nullptr)
+        m_pInstance = new SoundManager();
+    return m_pInstance;
+}
+
+void SoundManager::Init()
+{
+    Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096);
+    m_pMusic = Mix_LoadMUS(kMusicPath);
+    m_Sounds.assign(kSoundCount, tSoundEffect{nullptr, 0});
+    for (int id = 0; id < kSoundCount; ++id)
+        AddSound(id, kSoundPaths[id]);
+}
+
+void SoundManager::AddSound(int id, const char* path)
+{
+    if (id < 0 || static_cast<size_t>(id) >= m_Sounds.size())
+        return;
+    // A missing file gives no stream; the loader is not handed a null one.
+    SDL_RWops* file = path != nullptr ? SDL_RWFromFile(path, "rb") : nullptr;
+    Mix_Chunk* chunk = file != nullptr ? Mix_LoadWAV_RW(file, 1) : nullptr;
+    if (m_Sounds[id].chunk != nullptr)
+        Mix_FreeChunk(m_Sounds[id].chunk);
+    m_Sounds[id].chunk = chunk;
+    m_Sounds[id].id = id;
+}
+
+void SoundManager::PlayMusic()
+{
+    if (m_pMusic != nullptr)
+        Mix_PlayMusic(m_pMusic, -1);
+}
+
+void SoundManager::PauseMusic()
+{
+    Mix_PauseMusic();
+    if (m_pObserver != nullptr)
+        m_pObserver->OnMusicPaused(true);
+}
+
+void SoundManager::ResumeMusic()
+{
+    Mix_ResumeMusic();
+    if (m_pObserver != nullptr)
+        m_pObserver->OnMusicPaused(false);
+}
+
+int SoundManager::PlaySnd(unsigned int id, int loops)
+{
+    int channel = -1;
+    if (id < m_Sounds.size() && m_Sounds[id].chunk != nullptr)
+        channel = Mix_PlayChannelTimed(-1, m_Sounds[id].chunk, loops, -1);
+    if (m_pObserver != nullptr)
+        m_pObserver->OnPlay(id, loops, channel);
+    return channel;
+}
+
+void SoundManager::HaltSound(int channel)
+{
+    // The mixer indexes its channel table with any other negative number.
+    if (channel >= -1)
+        Mix_HaltChannel(channel);
+    if (m_pObserver != nullptr)
+        m_pObserver->OnHalt(channel);
+}
