@@ -1,6 +1,8 @@
 #include "core/GameMain.h"
 
+#include "audio/SoundManager.h"
 #include "core/BaseState.h"
+#include "gfx/FontRender.h"
 
 #include <SDL_ttf.h>
 #include <cstdio>
@@ -21,7 +23,7 @@ void GameMain::InitGame()
     // Seam: the household objects are read from the object file here, before
     // the play state is entered, so their pictures lead its scenery list.
     TTF_Init();
-    // Seam: the sound manager opens the audio device and loads its sounds here.
+    SoundManager::getInstance()->Init();
     atexit(SDL_Quit);
     atexit(TTF_Quit);
 
@@ -53,7 +55,7 @@ void GameMain::GameUpdate(float dt, LARGE_INTEGER now)
     if (m_pState != nullptr)
     {
         m_pState->Update(dt, now);
-        // Seam: the captions count down here, after the state's update.
+        FontRender::getInstance()->Update(dt);
     }
 }
 
@@ -66,7 +68,7 @@ void GameMain::Render()
     SDL_FillRect(m_pScreen, &top, 0);
     if (m_pState != nullptr)
         m_pState->Render();
-    // Seam: the captions are drawn here, over the state.
+    FontRender::getInstance()->Render();
     SDL_Flip(m_pScreen);
 }
 
