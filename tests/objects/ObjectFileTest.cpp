@@ -127,48 +127,46 @@ TEST_F(ObjectFileTest, RoomWordsPlaceObjectsAndTagTheirPictures)
     EXPECT_EQ(4u, Pictures().size());
 }
 
-TEST_F(ObjectFileTest, DoorsAndUnknownNamesBuildNothingAndReadingGoesOn)
+// Which objects a file builds, in order.
+struct FileCase
 {
-    Read("1 2 Door a #\n3 4 door a #\n5 6 Fridge b #\n7 8 sink a #\n9 10 Lamp b #eof\n");
-    EXPECT_EQ(std::vector<std::string>{"Lamp"}, Names());
-    EXPECT_EQ(1u, Pictures().size());
+    const char* m_Text;
+    std::vector<std::string> m_Built;
+};
+
+TEST_F(ObjectFileTest, WhatAFileBuilds)
+{
+    const FileCase cases[] = {
+        // Doors, unknown names and names in the wrong case build nothing.
+        {"1 2 Door a #\n3 4 door a #\n5 6 Fridge b #\n7 8 sink a #\n9 10 Lamp b #eof\n", {"Lamp"}},
+        // Nothing after the end mark is read.
+        {"1 2 Sink a #eof 3 4 Lamp b #eof", {"Sink"}},
+        // Records need not keep to lines; a file without the mark is read whole.
+        {"1 2\tSink\na #\n3\n4 Lamp b next\n", {"Sink", "Lamp"}},
+        // A last record cut short is built from what was read.
+        {"1 2 Sink a #\n3 4 Lamp", {"Sink", "Lamp"}},
+        // A bad number ends the reading; what was built stays.
+        {"1 2 Sink a # x 4 Lamp b # 5 6 Clock b #eof", {"Sink"}},
+        {"", {}},
+        {" \n\t\n", {}},
+    };
+    for (const FileCase& file : cases)
+    {
+        CollisionSystem::getInstance()->CleanUp();
+        Read(file.m_Text);
+        EXPECT_EQ(file.m_Built, Names()) << file.m_Text;
+    }
 }
 
-TEST_F(ObjectFileTest, ReadingStopsAtTheEndMarkOrTheEndOfTheFile)
+TEST_F(ObjectFileTest, ARecordCutShortAfterItsNameCollidesInRoomBAndShowsInBoth)
 {
-    Read("1 2 Sink a #eof 3 4 Lamp b #eof");
-    EXPECT_EQ(std::vector<std::string>{"Sink"}, Names());
-
-    CollisionSystem::getInstance()->CleanUp();
-    // Records need not keep to lines; a file without the mark is read whole.
-    Read("1 2\tSink\na #\n3\n4 Lamp b next\n");
-    EXPECT_EQ((std::vector<std::string>{"Sink", "Lamp"}), Names());
-}
-
-TEST_F(ObjectFileTest, ARecordCutShortIsStillBuiltWithWhatWasRead)
-{
-    Read("1 2 Sink a #\n3 4 Lamp");
-    ASSERT_EQ((std::vector<std::string>{"Sink", "Lamp"}), Names());
-    const BaseObject* lamp = Objects()[1];
+    Read("3 4 Lamp");
+    ASSERT_EQ(1u, Objects().size());
+    const BaseObject* lamp = Objects()[0];
     EXPECT_FLOAT_EQ(3.0f, lamp->m_ColStart);
     EXPECT_FLOAT_EQ(4.0f, lamp->m_ColEnd);
     EXPECT_EQ(BaseObject::kRoomB, lamp->m_Room);
-    // No room word: the picture shows in both rooms.
     EXPECT_EQ(0, lamp->m_OnSprite->m_RoomTag);
-}
-
-TEST_F(ObjectFileTest, ABadNumberEndsReadingAndKeepsWhatWasBuilt)
-{
-    Read("1 2 Sink a # x 4 Lamp b # 5 6 Clock b #eof");
-    EXPECT_EQ(std::vector<std::string>{"Sink"}, Names());
-}
-
-TEST_F(ObjectFileTest, AnEmptyFileFurnishesNothing)
-{
-    Read("");
-    Read(" \n\t\n");
-    EXPECT_TRUE(Objects().empty());
-    EXPECT_TRUE(Pictures().empty());
 }
 
 TEST_F(ObjectFileTest, TwoRecordsOfOneNameBuildTwoAndTheFirstIsFound)
