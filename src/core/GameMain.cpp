@@ -3,6 +3,7 @@
 #include "audio/SoundManager.h"
 #include "core/BaseState.h"
 #include "gfx/FontRender.h"
+#include "objects/CollisionSystem.h"
 
 #include <SDL_ttf.h>
 #include <cstdio>
@@ -22,6 +23,7 @@ void GameMain::InitGame()
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
     // Seam: the household objects are read from the object file here, before
     // the play state is entered, so their pictures lead its scenery list.
+    CollisionSystem::getInstance()->InitCollisionObjects();
     TTF_Init();
     SoundManager::getInstance()->Init();
     atexit(SDL_Quit);
