@@ -33,10 +33,11 @@ void GameMain::InitGame()
     m_pScreen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBpp, SDL_HWSURFACE | SDL_DOUBLEBUF);
     if (m_pScreen == nullptr)
     {
-        std::fprintf(stderr,
-                     "flatmates: cannot open a %dx%d window: %s (set DISPLAY, or SDL_VIDEODRIVER=dummy to run "
-                     "headless)\n",
-                     kScreenWidth, kScreenHeight, SDL_GetError());
+        std::fprintf(
+            stderr,
+            "flatmates: cannot open a %dx%d window: %s (set DISPLAY, or SDL_VIDEODRIVER=dummy to run "
+            "headless)\n",
+            kScreenWidth, kScreenHeight, SDL_GetError());
         std::exit(1);
     }
 

@@ -5,7 +5,8 @@
 #include <time.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 // CLOCK_MONOTONIC counts nanoseconds and never jumps with the wall clock.
 const LARGE_INTEGER kTicksPerSecond = 1000000000;
 } // namespace
@@ -24,7 +25,8 @@ bool QueryPerformanceCounter(LARGE_INTEGER* count)
     return true;
 }
 
-namespace platform {
+namespace platform
+{
 
 std::string ExecutableDirectory()
 {
@@ -41,7 +43,9 @@ std::string ExecutableDirectory()
 
 bool IsDirectory(const std::string& path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 

@@ -17,7 +17,8 @@ bool QueryPerformanceFrequency(LARGE_INTEGER* frequency);
 // The counter now: monotonic, never goes back. Returns true.
 bool QueryPerformanceCounter(LARGE_INTEGER* count);
 
-namespace platform {
+namespace platform
+{
 
 // Folder that holds the running executable, or "" when it cannot be told.
 std::string ExecutableDirectory();

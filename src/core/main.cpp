@@ -4,20 +4,29 @@
 
 #include "core/ContentDirectory.h"
 #include "core/EventHandler.h"
+#include "core/FrameCap.h"
 #include "core/FrameClock.h"
 #include "core/GameMain.h"
+#include "play/StateTest.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 int main(int argc, char* argv[])
 {
-    (void)argc;
-    (void)argv;
+    std::string capError;
+    const int maxFps = FrameCap::RequestedRate(argc, argv, std::getenv("FLATMATES_MAX_FPS"), &capError);
+    if (!capError.empty())
+        std::fprintf(stderr, "flatmates: %s\n", capError.c_str());
 
     ContentDirectory::Use();
 
     GameMain* game = GameMain::getInstance();
     game->InitGame();
-    // Seam: the play state is entered here.
+    game->ChangeState(StateTest::getInstance());
 
+    FrameCap cap(maxFps);
     FrameClock clock;
     clock.Start();
     for (;;)
@@ -26,5 +35,6 @@ int main(int argc, char* argv[])
         EventHandler::getInstance()->update();
         game->GameUpdate(dt, clock.GetNow());
         game->Render();
+        cap.Wait();
     }
 }

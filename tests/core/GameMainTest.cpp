@@ -1,12 +1,14 @@
+#include "core/GameMain.h"
+
 #include "RecordingState.h"
 #include "core/EventHandler.h"
-#include "core/GameMain.h"
 
 #include <SDL.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // A state whose update ends the process with status 2, so a death test can
 // tell whether the frame reached the state before the run ended.
@@ -147,9 +149,8 @@ TEST_F(GameMainTest, RenderClearsTheTopSixHundredRowsOnly)
     EXPECT_EQ((std::vector<std::string>{"state.Render"}), m_Log);
 
     SDL_LockSurface(screen);
-    auto pixel = [screen](int x, int y) {
-        return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x] & 0xffffff;
-    };
+    auto pixel = [screen](int x, int y)
+    { return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x] & 0xffffff; };
     EXPECT_EQ(0u, pixel(0, 0));
     EXPECT_EQ(0u, pixel(1023, 599));
     EXPECT_EQ(0xffffffu, pixel(0, 600));

@@ -12,7 +12,10 @@
 class RecordingState : public BaseState
 {
 public:
-    explicit RecordingState(std::string name, std::vector<std::string>* log) : m_Name(std::move(name)), m_pLog(log) {}
+    explicit RecordingState(std::string name, std::vector<std::string>* log)
+        : m_Name(std::move(name)), m_pLog(log)
+    {
+    }
 
     void Enter() override { Note("Enter"); }
     bool Update(float dt) override

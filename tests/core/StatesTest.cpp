@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 SDL_KeyboardEvent Key(Uint8 type, SDLKey sym)
 {
