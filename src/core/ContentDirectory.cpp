@@ -4,8 +4,7 @@
 
 #include <cstdio>
 
-std::vector<std::string> ContentDirectory::Candidates(const std::string& current,
-                                                      const std::string& exeDir)
+std::vector<std::string> ContentDirectory::Candidates(const std::string& current, const std::string& exeDir)
 {
     std::vector<std::string> folders;
     if (!current.empty())
@@ -14,6 +13,8 @@ std::vector<std::string> ContentDirectory::Candidates(const std::string& current
     {
         folders.push_back(exeDir);
         folders.push_back(exeDir == "/" ? exeDir : exeDir + "/..");
+        // An installed game keeps its content apart from its programs.
+        folders.push_back((exeDir == "/" ? std::string() : exeDir) + "/../share/flatmates");
     }
     return folders;
 }

@@ -11,9 +11,9 @@ class ContentDirectory
 {
 public:
     // Folders to look in, in order: the working directory, the executable's
-    // folder, then that folder's parent.
-    static std::vector<std::string> Candidates(const std::string& current,
-                                               const std::string& exeDir);
+    // folder, that folder's parent, then the installed content beside it
+    // (<prefix>/share/flatmates for <prefix>/bin/flatmates).
+    static std::vector<std::string> Candidates(const std::string& current, const std::string& exeDir);
 
     // The first candidate that holds an assets/ folder, or "" for none.
     static std::string Find(const std::vector<std::string>& candidates);

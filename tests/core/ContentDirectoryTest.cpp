@@ -8,7 +8,8 @@
 #include <string>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 std::string MakeTempFolder()
 {
@@ -22,10 +23,11 @@ std::string MakeTempFolder()
 TEST(ContentDirectory, LooksInTheWorkingFolderThenBesideTheGameThenAbove)
 {
     const std::vector<std::string> folders = ContentDirectory::Candidates("/home/p", "/opt/fm/bin");
-    ASSERT_EQ(3u, folders.size());
+    ASSERT_EQ(4u, folders.size());
     EXPECT_EQ("/home/p", folders[0]);
     EXPECT_EQ("/opt/fm/bin", folders[1]);
     EXPECT_EQ("/opt/fm/bin/..", folders[2]);
+    EXPECT_EQ("/opt/fm/bin/../share/flatmates", folders[3]);
 
     // Folders that cannot be told are left out rather than searched as "".
     EXPECT_EQ(1u, ContentDirectory::Candidates("/home/p", "").size());
