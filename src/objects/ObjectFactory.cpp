@@ -73,6 +73,20 @@ const char* const kOverlayAnimations = "assets/overlay.txt";
 // Ends the object file; anything after it is never read.
 const char* const kEndMark = "#eof";
 
+// Editors often start a saved text file with the UTF-8 byte-order mark. The
+// first number would fail to read on it and the flat would be left empty, so
+// a leading mark is passed over. Other bytes fail the first read as before.
+void SkipByteOrderMark(std::istream& in)
+{
+    static const char kMark[] = "\xEF\xBB\xBF";
+    if (in.peek() != static_cast<unsigned char>(kMark[0]))
+        return;
+    char start[3] = {0, 0, 0};
+    in.read(start, 3);
+    if (in.gcount() != 3 || start[1] != kMark[1] || start[2] != kMark[2])
+        in.setstate(std::ios::failbit);
+}
+
 const FactoryRow* FindRow(const std::string& name)
 {
     for (const FactoryRow& row : kFactoryTable)
@@ -97,6 +111,7 @@ void CollisionSystem::ReadObjectRecords(std::istream& in)
 {
     // A record is "start end name room terminator". A record cut short is
     // still handed on with what was read; an empty name builds nothing.
+    SkipByteOrderMark(in);
     while (!in.eof() && !in.fail())
     {
         float start = 0.0f;

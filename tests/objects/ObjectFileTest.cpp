@@ -149,6 +149,14 @@ TEST_F(ObjectFileTest, WhatAFileBuilds)
         {"1 2 Sink a # x 4 Lamp b # 5 6 Clock b #eof", {"Sink"}},
         {"", {}},
         {" \n\t\n", {}},
+        // A leading byte-order mark, as editors save it, is passed over; a
+        // broken one still spoils the first number.
+        {"\xEF\xBB\xBF"
+         "1 2 Sink a #\n3 4 Lamp b #eof\n",
+         {"Sink", "Lamp"}},
+        {"\xEF\xBB"
+         "1 2 Sink a #eof\n",
+         {}},
     };
     for (const FileCase& file : cases)
     {
