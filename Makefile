@@ -53,3 +53,7 @@ assets:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Further developer targets (benchmarks, sanitizers, fuzzing, installation,
+# window tests) live in mk/, one file per concern.
+-include $(sort $(wildcard mk/*.mk))
