@@ -17,9 +17,9 @@ const unsigned char kCaptionGreen = 48;
 const unsigned char kCaptionBlue = 64;
 } // namespace
 
-BaseObject::BaseObject(int id, const char* name)
+BaseObject::BaseObject(int id, const char* name, const char* offIcon, const char* onIcon)
     : m_UseCount(0), m_On(false), m_Id(id), m_Icon(nullptr), m_OnSprite(nullptr), m_Room(kRoomA),
-      m_ColStart(0.0f), m_ColEnd(0.0f), m_Name(name)
+      m_ColStart(0.0f), m_ColEnd(0.0f), m_Name(name), m_OffIcon(offIcon), m_OnIcon(onIcon)
 {
 }
 
@@ -42,22 +42,22 @@ void BaseObject::ShowCaption(const char* text, float seconds)
     FontRender::getInstance()->AddText(caption, seconds, true);
 }
 
+void BaseObject::ShowLook()
+{
+    if (m_OnSprite != nullptr)
+    {
+        if (m_On)
+            m_OnSprite->Show();
+        else
+            m_OnSprite->Hide();
+    }
+    SwapIcon(m_On ? m_OnIcon : m_OffIcon);
+}
+
 void BaseObject::SwapIcon(const char* path)
 {
-    if (m_Icon != nullptr)
+    if (m_Icon != nullptr && path != nullptr)
         m_Icon->LoadImg(path);
-}
-
-void BaseObject::ShowPicture()
-{
-    if (m_OnSprite != nullptr)
-        m_OnSprite->Show();
-}
-
-void BaseObject::HidePicture()
-{
-    if (m_OnSprite != nullptr)
-        m_OnSprite->Hide();
 }
 
 void BaseObject::PlaySound(unsigned int id)

@@ -54,23 +54,32 @@ public:
     float m_ColStart;
     float m_ColEnd;
 
+    // The icon the object shows while off (the one it starts with), or null
+    // for objects without one.
+    const char* GetOffIcon() const { return m_OffIcon; }
+
 protected:
-    BaseObject(int id, const char* name);
+    // offIcon and onIcon are the icon pictures for the two states; either
+    // may be null.
+    BaseObject(int id, const char* name, const char* offIcon = nullptr, const char* onIcon = nullptr);
 
     // The steps a use is made of.
 
     // A spoken line at the foot of the screen, in the flatmate's voice.
     static void ShowCaption(const char* text, float seconds = kCaptionSeconds);
-    // Loads another picture into the icon.
-    void SwapIcon(const char* path);
-    // Shows or hides the object's switched-on look.
-    void ShowPicture();
-    void HidePicture();
+    // Shows the look of the object's state: the on icon and its picture in
+    // the room when on, the off icon and no picture when off.
+    void ShowLook();
     // Plays a sound effect once.
     static void PlaySound(unsigned int id);
 
 private:
+    // Loads another picture into the icon.
+    void SwapIcon(const char* path);
+
     std::string m_Name;
+    const char* m_OffIcon;
+    const char* m_OnIcon;
 };
 
 #endif

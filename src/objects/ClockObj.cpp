@@ -2,13 +2,7 @@
 
 #include "audio/SoundManager.h"
 
-namespace
-{
-const char* const kOffIcon = "assets/icon_clock01.png";
-const char* const kOnIcon = "assets/icon_clock01_on.png";
-} // namespace
-
-ClockObj::ClockObj() : BaseObject(9, "Clock") {}
+ClockObj::ClockObj() : BaseObject(9, "Clock", "assets/icon_clock01.png", "assets/icon_clock01_on.png") {}
 
 void ClockObj::HandleCollision()
 {
@@ -18,15 +12,7 @@ void ClockObj::HandleCollision()
     else if (m_UseCount == 5)
         ShowCaption("Can you please just stop!");
     m_On = !m_On;
+    ShowLook();
     if (m_On)
-    {
-        SwapIcon(kOnIcon);
-        ShowPicture();
         PlaySound(SoundManager::kClock);
-    }
-    else
-    {
-        SwapIcon(kOffIcon);
-        HidePicture();
-    }
 }

@@ -2,12 +2,7 @@
 
 #include "audio/SoundManager.h"
 
-namespace
-{
-const char* const kOnIcon = "assets/icon_drink01_on.png";
-} // namespace
-
-DrinkObj::DrinkObj() : BaseObject(8, "Drink") {}
+DrinkObj::DrinkObj() : BaseObject(8, "Drink", "assets/icon_drink01.png", "assets/icon_drink01_on.png") {}
 
 void DrinkObj::HandleCollision()
 {
@@ -16,7 +11,6 @@ void DrinkObj::HandleCollision()
         ShowCaption("Gross! That juice had mold floating in it!");
     // Once opened the carton stays open: every later sip looks the same.
     m_On = true;
-    SwapIcon(kOnIcon);
-    ShowPicture();
+    ShowLook();
     PlaySound(SoundManager::kDrink);
 }

@@ -2,13 +2,7 @@
 
 #include "audio/SoundManager.h"
 
-namespace
-{
-const char* const kOffIcon = "assets/icon_lamp01.png";
-const char* const kOnIcon = "assets/icon_lamp01_on.png";
-} // namespace
-
-LampObj::LampObj() : BaseObject(10, "Lamp") {}
+LampObj::LampObj() : BaseObject(10, "Lamp", "assets/icon_lamp01.png", "assets/icon_lamp01_on.png") {}
 
 void LampObj::HandleCollision()
 {
@@ -16,15 +10,6 @@ void LampObj::HandleCollision()
     // The lamp goes by its own switch, even when the outlet has changed its
     // light in the meantime.
     m_On = !m_On;
-    if (m_On)
-    {
-        SwapIcon(kOnIcon);
-        ShowPicture();
-    }
-    else
-    {
-        SwapIcon(kOffIcon);
-        HidePicture();
-    }
+    ShowLook();
     PlaySound(SoundManager::kLamp);
 }

@@ -3,13 +3,10 @@
 #include "audio/SoundManager.h"
 #include "play/StateTest.h"
 
-namespace
+LightSwitchObj1::LightSwitchObj1()
+    : BaseObject(12, "LightSwitch1", "assets/icon_light01.png", "assets/icon_light01_on.png")
 {
-const char* const kOffIcon = "assets/icon_light01.png";
-const char* const kOnIcon = "assets/icon_light01_on.png";
-} // namespace
-
-LightSwitchObj1::LightSwitchObj1() : BaseObject(12, "LightSwitch1") {}
+}
 
 void LightSwitchObj1::HandleCollision()
 {
@@ -23,6 +20,6 @@ void LightSwitchObj1::HandleCollision()
     m_On = !m_On;
     // The flat starts lit with the switch off, so the two stay in step.
     StateTest::getInstance()->SetRoomDark(m_On);
-    SwapIcon(m_On ? kOnIcon : kOffIcon);
+    ShowLook();
     PlaySound(SoundManager::kTvOff);
 }

@@ -34,9 +34,6 @@ struct FactoryRow
 {
     const char* m_Name;
     BaseObject* (*m_Make)();
-    // The icon the object starts with; null for the passages, which have no
-    // icon and no room of their own.
-    const char* m_Icon;
     // The object's switched-on look in the room, or null when it has none.
     const char* m_Picture;
     // The look has a lit and a dark frame, switched with the lights.
@@ -48,21 +45,21 @@ struct FactoryRow
 
 // clang-format off
 const FactoryRow kFactoryTable[] = {
-    // name          class                  icon                         switched-on look                      dark frame, x, w, h
-    {"Outlet1",      Make<OutletObj1>,      "assets/icon_power01.png",   "assets/lamp_unplug_light.png",       true,  460, 128, 128},
-    {"Outlet2",      Make<OutletObj2>,      "assets/icon_power01.png",   "assets/tv_on_light.png",             true,  732, 256, 128},
-    {"Outlet3",      Make<OutletObj3>,      "assets/icon_power01.png",   "assets/phonographplug_on_light.png", true,  526, 128, 128},
-    {"Outlet4",      Make<OutletObj4>,      "assets/icon_power01.png",   "assets/toasterplug_on.png",          false, 128, 128, 128},
-    {"Tomato",       Make<TomatoObj>,       "assets/icon_tomato01.png",  nullptr,                              false, 0,   0,   0},
-    {"Sink",         Make<SinkObj>,         "assets/icon_sink01.png",    "assets/sink_on.png",                 false, 0,   128, 128},
-    {"Toaster",      Make<ToasterObj>,      "assets/icon_toaster01.png", "assets/toaster_on.png",              false, 128, 128, 128},
-    {"Drink",        Make<DrinkObj>,        "assets/icon_drink01.png",   "assets/drink_on_light.png",          true,  310, 128, 128},
-    {"Clock",        Make<ClockObj>,        "assets/icon_clock01.png",   "assets/clock_on.png",                false, 86,  128, 128},
-    {"Lamp",         Make<LampObj>,         "assets/icon_lamp01.png",    "assets/lamp_on.png",                 false, 460, 128, 128},
-    {"Pills",        Make<PillsObj>,        "assets/icon_pills01.png",   "assets/pills_on_light.png",          true,  676, 128, 128},
-    {"LightSwitch1", Make<LightSwitchObj1>, "assets/icon_light01.png",   nullptr,                              false, 0,   0,   0},
-    {"Hallway1",     Make<HallwayObj1>,     nullptr,                     nullptr,                              false, 0,   0,   0},
-    {"Hallway2",     Make<HallwayObj2>,     nullptr,                     nullptr,                              false, 0,   0,   0},
+    // name          class                  switched-on look                      dark frame, x, w, h
+    {"Outlet1",      Make<OutletObj1>,      "assets/lamp_unplug_light.png",       true,  460, 128, 128},
+    {"Outlet2",      Make<OutletObj2>,      "assets/tv_on_light.png",             true,  732, 256, 128},
+    {"Outlet3",      Make<OutletObj3>,      "assets/phonographplug_on_light.png", true,  526, 128, 128},
+    {"Outlet4",      Make<OutletObj4>,      "assets/toasterplug_on.png",          false, 128, 128, 128},
+    {"Tomato",       Make<TomatoObj>,       nullptr,                              false, 0,   0,   0},
+    {"Sink",         Make<SinkObj>,         "assets/sink_on.png",                 false, 0,   128, 128},
+    {"Toaster",      Make<ToasterObj>,      "assets/toaster_on.png",              false, 128, 128, 128},
+    {"Drink",        Make<DrinkObj>,        "assets/drink_on_light.png",          true,  310, 128, 128},
+    {"Clock",        Make<ClockObj>,        "assets/clock_on.png",                false, 86,  128, 128},
+    {"Lamp",         Make<LampObj>,         "assets/lamp_on.png",                 false, 460, 128, 128},
+    {"Pills",        Make<PillsObj>,        "assets/pills_on_light.png",          true,  676, 128, 128},
+    {"LightSwitch1", Make<LightSwitchObj1>, nullptr,                              false, 0,   0,   0},
+    {"Hallway1",     Make<HallwayObj1>,     nullptr,                              false, 0,   0,   0},
+    {"Hallway2",     Make<HallwayObj2>,     nullptr,                              false, 0,   0,   0},
 };
 // clang-format on
 
@@ -138,7 +135,8 @@ void CollisionSystem::FakeFactory(float start, float end, std::string name, std:
         return;
 
     BaseObject* object = row->m_Make();
-    const bool passage = row->m_Icon == nullptr;
+    // The passages have no icon and no room of their own.
+    const bool passage = object->GetOffIcon() == nullptr;
     if (!passage)
         object->m_Room = room == "a" ? BaseObject::kRoomA : BaseObject::kRoomB;
     object->setColArea(start, end);
@@ -147,7 +145,7 @@ void CollisionSystem::FakeFactory(float start, float end, std::string name, std:
         return;
 
     object->m_Icon = new Sprite();
-    object->m_Icon->LoadImg(row->m_Icon);
+    object->m_Icon->LoadImg(object->GetOffIcon());
     if (row->m_Picture == nullptr)
         return;
 

@@ -3,11 +3,10 @@
 #include "audio/SoundManager.h"
 #include "gfx/Sprite.h"
 #include "objects/CollisionSystem.h"
+#include "objects/OutletIcons.h"
 
 namespace
 {
-const char* const kOffIcon = "assets/icon_power01.png";
-const char* const kOnIcon = "assets/icon_power01_on.png";
 // The lamp plugged into this outlet.
 const int kLampId = 10;
 
@@ -24,7 +23,7 @@ void ShowLampLight(bool shown)
 }
 } // namespace
 
-OutletObj1::OutletObj1() : BaseObject(1, "Outlet1") {}
+OutletObj1::OutletObj1() : BaseObject(1, "Outlet1", OutletIcons::kOff, OutletIcons::kOn) {}
 
 void OutletObj1::HandleCollision()
 {
@@ -33,15 +32,6 @@ void OutletObj1::HandleCollision()
         ShowCaption("What are you doing in there?");
     m_On = !m_On;
     PlaySound(SoundManager::kUnplug);
-    if (m_On)
-    {
-        ShowPicture();
-        SwapIcon(kOnIcon);
-    }
-    else
-    {
-        HidePicture();
-        SwapIcon(kOffIcon);
-    }
+    ShowLook();
     ShowLampLight(m_On);
 }

@@ -1,29 +1,16 @@
 #include "objects/OutletObj2.h"
 
 #include "audio/SoundManager.h"
+#include "objects/OutletIcons.h"
 
-namespace
-{
-const char* const kOffIcon = "assets/icon_power01.png";
-const char* const kOnIcon = "assets/icon_power01_on.png";
-} // namespace
-
-OutletObj2::OutletObj2() : BaseObject(2, "Outlet2") {}
+OutletObj2::OutletObj2() : BaseObject(2, "Outlet2", OutletIcons::kOff, OutletIcons::kOn) {}
 
 void OutletObj2::HandleCollision()
 {
     ++m_UseCount;
     m_On = !m_On;
+    ShowLook();
+    // The set simply goes dark, without a sound.
     if (m_On)
-    {
-        SwapIcon(kOnIcon);
-        ShowPicture();
         PlaySound(SoundManager::kTvOff);
-    }
-    else
-    {
-        // The set simply goes dark, without a sound.
-        SwapIcon(kOffIcon);
-        HidePicture();
-    }
 }

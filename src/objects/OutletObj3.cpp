@@ -1,14 +1,9 @@
 #include "objects/OutletObj3.h"
 
 #include "audio/SoundManager.h"
+#include "objects/OutletIcons.h"
 
-namespace
-{
-const char* const kOffIcon = "assets/icon_power01.png";
-const char* const kOnIcon = "assets/icon_power01_on.png";
-} // namespace
-
-OutletObj3::OutletObj3() : BaseObject(3, "Outlet3") {}
+OutletObj3::OutletObj3() : BaseObject(3, "Outlet3", OutletIcons::kOff, OutletIcons::kOn) {}
 
 void OutletObj3::HandleCollision()
 {
@@ -33,17 +28,11 @@ void OutletObj3::HandleCollision()
         break;
     }
     m_On = !m_On;
+    ShowLook();
+    // Pulling this plug stops the record player, and with it the music.
     if (m_On)
-    {
-        SwapIcon(kOnIcon);
         SoundManager::getInstance()->PauseMusic();
-        ShowPicture();
-    }
     else
-    {
-        SwapIcon(kOffIcon);
         SoundManager::getInstance()->ResumeMusic();
-        HidePicture();
-    }
     PlaySound(SoundManager::kUnplug);
 }

@@ -2,13 +2,7 @@
 
 #include "audio/SoundManager.h"
 
-namespace
-{
-const char* const kOffIcon = "assets/icon_pills01.png";
-const char* const kOnIcon = "assets/icon_pills01_on.png";
-} // namespace
-
-PillsObj::PillsObj() : BaseObject(11, "Pills") {}
+PillsObj::PillsObj() : BaseObject(11, "Pills", "assets/icon_pills01.png", "assets/icon_pills01_on.png") {}
 
 void PillsObj::HandleCollision()
 {
@@ -18,15 +12,7 @@ void PillsObj::HandleCollision()
     if (m_UseCount == 3)
         ShowCaption("Go ahead and kill yourself than!");
     m_On = !m_On;
+    ShowLook();
     if (m_On)
-    {
-        ShowPicture();
-        SwapIcon(kOnIcon);
         PlaySound(SoundManager::kPills);
-    }
-    else
-    {
-        HidePicture();
-        SwapIcon(kOffIcon);
-    }
 }

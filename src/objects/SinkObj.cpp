@@ -4,13 +4,14 @@
 
 namespace
 {
-const char* const kOffIcon = "assets/icon_sink01.png";
-const char* const kOnIcon = "assets/icon_sink01_on.png";
 // The channel value that means "no water sound playing".
 const int kNoChannel = -1;
 } // namespace
 
-SinkObj::SinkObj() : BaseObject(6, "Sink"), m_SoundChannel(kNoChannel) {}
+SinkObj::SinkObj()
+    : BaseObject(6, "Sink", "assets/icon_sink01.png", "assets/icon_sink01_on.png"), m_SoundChannel(kNoChannel)
+{
+}
 
 void SinkObj::HandleCollision()
 {
@@ -20,23 +21,17 @@ void SinkObj::HandleCollision()
     if (m_UseCount == 10)
         ShowCaption("You're gonna flood the damn sink!");
     m_On = !m_On;
+    ShowLook();
     if (m_On)
     {
-        ShowPicture();
-        SwapIcon(kOnIcon);
         // The water runs until the tap is turned off again.
         m_SoundChannel = SoundManager::getInstance()->PlaySnd(SoundManager::kSink, -1);
     }
-    else
+    else if (m_SoundChannel != kNoChannel)
     {
-        HidePicture();
-        SwapIcon(kOffIcon);
         // Only stop the water's own channel: halting "no channel" would
         // silence every sound in the flat, the footsteps included.
-        if (m_SoundChannel != kNoChannel)
-        {
-            SoundManager::getInstance()->HaltSound(m_SoundChannel);
-            m_SoundChannel = kNoChannel;
-        }
+        SoundManager::getInstance()->HaltSound(m_SoundChannel);
+        m_SoundChannel = kNoChannel;
     }
 }

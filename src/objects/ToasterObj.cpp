@@ -2,13 +2,10 @@
 
 #include "audio/SoundManager.h"
 
-namespace
+ToasterObj::ToasterObj()
+    : BaseObject(7, "Toaster", "assets/icon_toaster01.png", "assets/icon_toaster01_on.png")
 {
-const char* const kOffIcon = "assets/icon_toaster01.png";
-const char* const kOnIcon = "assets/icon_toaster01_on.png";
-} // namespace
-
-ToasterObj::ToasterObj() : BaseObject(7, "Toaster") {}
+}
 
 void ToasterObj::HandleCollision()
 {
@@ -18,15 +15,7 @@ void ToasterObj::HandleCollision()
     else if (m_UseCount == 5)
         ShowCaption("You really have no life do you?");
     m_On = !m_On;
+    ShowLook();
     if (m_On)
-    {
-        ShowPicture();
-        SwapIcon(kOnIcon);
         PlaySound(SoundManager::kToaster);
-    }
-    else
-    {
-        HidePicture();
-        SwapIcon(kOffIcon);
-    }
 }

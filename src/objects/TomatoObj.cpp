@@ -1,6 +1,6 @@
 #include "objects/TomatoObj.h"
 
-TomatoObj::TomatoObj() : BaseObject(5, "Tomato") {}
+TomatoObj::TomatoObj() : BaseObject(5, "Tomato", "assets/icon_tomato01.png") {}
 
 void TomatoObj::HandleCollision()
 {
