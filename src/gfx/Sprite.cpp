@@ -39,6 +39,13 @@ Uint32 ReadPixel(const SDL_Surface* surface, int x, int y)
     }
 }
 
+// A channel of a whole byte, as the PNG reader gives RGB and RGBA pictures:
+// shifting it out gives the value SDL_GetRGBA would.
+bool IsByteChannel(Uint32 mask, Uint8 shift)
+{
+    return (mask >> shift) == 0xff;
+}
+
 // Copies a picture of any format into a 32-bit one with no alpha channel,
 // painting magenta wherever the picture was transparent (its colour key, or
 // an alpha of 0), so that the magenta key alone says what is not drawn. The
@@ -50,9 +57,18 @@ SDL_Surface* ToOpaqueRGB(SDL_Surface* source)
     if (result == nullptr)
         return nullptr;
 
+    const SDL_PixelFormat* format = source->format;
     const Uint32 magenta = SDL_MapRGB(result->format, 255, 0, 255);
     const bool keyed = (source->flags & SDL_SRCCOLORKEY) != 0;
-    const bool hasAlpha = source->format->Amask != 0;
+    const bool hasAlpha = format->Amask != 0;
+    // Rooms are swapped with the lights and at every passage, so the usual
+    // pictures take a quick way: their colours are moved by shifts into the
+    // result's 0xRRGGBB, which is what the mapping below gives for them.
+    const bool quick =
+        format->BytesPerPixel >= 3 && IsByteChannel(format->Rmask, format->Rshift) &&
+        IsByteChannel(format->Gmask, format->Gshift) && IsByteChannel(format->Bmask, format->Bshift) &&
+        (!hasAlpha || IsByteChannel(format->Amask, format->Ashift)) && result->format->Rmask == 0xff0000 &&
+        result->format->Gmask == 0xff00 && result->format->Bmask == 0xff && result->format->Amask == 0;
     SDL_LockSurface(source);
     SDL_LockSurface(result);
     for (int y = 0; y < source->h; ++y)
@@ -60,18 +76,46 @@ SDL_Surface* ToOpaqueRGB(SDL_Surface* source)
         Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(result->pixels) + y * result->pitch);
         for (int x = 0; x < source->w; ++x)
         {
-            Uint32 pixel = ReadPixel(source, x, y);
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(pixel, source->format, &r, &g, &b, &a);
-            if ((keyed && pixel == source->format->colorkey) || (hasAlpha && a == 0))
+            const Uint32 pixel = ReadPixel(source, x, y);
+            if (keyed && pixel == format->colorkey)
+            {
                 row[x] = magenta;
+            }
+            else if (quick)
+            {
+                const bool clear = hasAlpha && ((pixel & format->Amask) >> format->Ashift) == 0;
+                row[x] = clear ? magenta
+                               : (((pixel & format->Rmask) >> format->Rshift) << 16) |
+                                     (((pixel & format->Gmask) >> format->Gshift) << 8) |
+                                     ((pixel & format->Bmask) >> format->Bshift);
+            }
             else
-                row[x] = SDL_MapRGB(result->format, r, g, b);
+            {
+                Uint8 r, g, b, a;
+                SDL_GetRGBA(pixel, format, &r, &g, &b, &a);
+                row[x] = hasAlpha && a == 0 ? magenta : SDL_MapRGB(result->format, r, g, b);
+            }
         }
     }
     SDL_UnlockSurface(result);
     SDL_UnlockSurface(source);
     return result;
+}
+
+// Whether any pixel of a 32-bit picture is colour.
+bool HasColour(SDL_Surface* surface, Uint32 colour)
+{
+    bool found = false;
+    SDL_LockSurface(surface);
+    for (int y = 0; y < surface->h && !found; ++y)
+    {
+        const Uint32* row =
+            reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(surface->pixels) + y * surface->pitch);
+        for (int x = 0; x < surface->w && !found; ++x)
+            found = row[x] == colour;
+    }
+    SDL_UnlockSurface(surface);
+    return found;
 }
 
 // The picture as it is drawn: doubled, 32-bit without alpha, magenta keyed.
@@ -110,7 +154,15 @@ SDL_Surface* LoadDoubled(const char* path)
         doubled = plain;
     }
     SDL_SetAlpha(doubled, 0, SDL_ALPHA_OPAQUE);
-    SDL_SetColorKey(doubled, SDL_SRCCOLORKEY | SDL_RLEACCEL, SDL_MapRGB(doubled->format, 255, 0, 255));
+    // A picture without magenta (the rooms) has nothing to leave out: drawn
+    // without a key it is copied straight, and its first draw after a swap
+    // has no runs of the key to work out. The zoom leaves a key of its own,
+    // black, which is taken off too.
+    const Uint32 magenta = SDL_MapRGB(doubled->format, 255, 0, 255);
+    if (HasColour(doubled, magenta))
+        SDL_SetColorKey(doubled, SDL_SRCCOLORKEY | SDL_RLEACCEL, magenta);
+    else
+        SDL_SetColorKey(doubled, 0, 0);
     return doubled;
 }
 

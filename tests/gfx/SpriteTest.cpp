@@ -5,6 +5,8 @@
 #include "play/StateTest.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
@@ -326,6 +328,60 @@ TEST_F(SpriteTest, MagentaAndTransparentPixelsAreNotDrawnWhateverTheColourType)
             EXPECT_EQ(c.last, At(8, y));
         }
         EXPECT_EQ(kBackground, At(9, 1));
+    }
+}
+
+// What a stored pixel should look like on the screen: its colour, or the
+// background where it is magenta or fully transparent.
+Rgb Expected(SDL_Surface* stored, int x, int y)
+{
+    const Uint8* p =
+        static_cast<const Uint8*>(stored->pixels) + y * stored->pitch + x * stored->format->BytesPerPixel;
+    Uint32 pixel = 0;
+    for (int i = stored->format->BytesPerPixel - 1; i >= 0; --i)
+        pixel = (pixel << 8) | p[i];
+    Rgb c;
+    Uint8 a = 0;
+    SDL_GetRGBA(pixel, stored->format, &c.r, &c.g, &c.b, &a);
+    const bool clear = stored->format->Amask != 0 && a == 0;
+    return clear || c == kMagenta ? kBackground : c;
+}
+
+TEST_F(SpriteTest, EveryContentPictureIsDrawnAsItsStoredPixelsDoubled)
+{
+    // The whole game's content, drawn through the loader and compared pixel
+    // by pixel with the file as SDL_image reads it.
+    std::vector<std::string> paths;
+    for (const char* folder : {"/assets", "/assets/animations"})
+        for (const auto& entry :
+             std::filesystem::directory_iterator(FLATMATES_SOURCE_DIR + std::string(folder)))
+            if (entry.path().extension() == ".png")
+                paths.push_back(entry.path().string());
+    ASSERT_GT(paths.size(), 30u);
+
+    for (const std::string& path : paths)
+    {
+        SCOPED_TRACE(path);
+        SDL_Surface* stored = IMG_Load(path.c_str());
+        ASSERT_NE(nullptr, stored);
+        Sprite sprite;
+        sprite.LoadImg(path.c_str());
+        ASSERT_NE(nullptr, sprite.GetImage());
+        SDL_Surface* drawn =
+            SDL_CreateRGBSurface(SDL_SWSURFACE, stored->w * 2, stored->h * 2, 32, m_pScreen->format->Rmask,
+                                 m_pScreen->format->Gmask, m_pScreen->format->Bmask, 0);
+        Fill(drawn, kBackground);
+        EXPECT_EQ(1, sprite.Render(drawn));
+
+        SDL_LockSurface(stored);
+        int wrong = 0;
+        for (int y = 0; y < drawn->h; ++y)
+            for (int x = 0; x < drawn->w; ++x)
+                wrong += PixelAt(drawn, x, y) == Expected(stored, x / 2, y / 2) ? 0 : 1;
+        SDL_UnlockSurface(stored);
+        EXPECT_EQ(0, wrong);
+        SDL_FreeSurface(drawn);
+        SDL_FreeSurface(stored);
     }
 }
 
