@@ -50,11 +50,17 @@ public:
 
 private:
     FontRender() = default;
-    ~FontRender() = default;
+    // Captions still shown when the game ends are not deleted. The list sits
+    // in a union, which the destructor run at exit leaves alone, so they stay
+    // owned, not lost, until the process is gone.
+    ~FontRender() {}
 
     static FontRender m_Instance;
 
-    std::list<Data> m_Texts;
+    union
+    {
+        std::list<Data> m_Texts{};
+    };
 };
 
 #endif

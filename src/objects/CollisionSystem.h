@@ -42,12 +42,18 @@ public:
 
 private:
     CollisionSystem() = default;
-    // The game ends with the objects still registered; nothing is deleted.
-    ~CollisionSystem() = default;
+    // The game ends through exit with the objects still registered and
+    // nothing is deleted. The list sits in a union, which the destructor run
+    // at exit leaves alone, so the objects stay owned, not lost, until the
+    // process is gone.
+    ~CollisionSystem() {}
 
     static CollisionSystem m_Instance;
 
-    std::vector<BaseObject*> m_Objects;
+    union
+    {
+        std::vector<BaseObject*> m_Objects{};
+    };
 };
 
 #endif

@@ -70,9 +70,9 @@ StateTest::StateTest()
 {
 }
 
-// The game ends with the state still built; what the lists point to goes
-// with the process.
-StateTest::~StateTest() = default;
+// The game ends with the state still built; the lists and what they point to
+// go with the process.
+StateTest::~StateTest() {}
 
 void StateTest::Enter()
 {

@@ -136,8 +136,17 @@ private:
 
     static StateTest m_Instance;
 
-    std::list<Player*> m_Clones;
-    std::list<Sprite*> m_Sprites;
+    // The game ends with the flat still built. The lists sit in unions, which
+    // the destructor run at exit leaves alone, so what they hold stays owned,
+    // not lost, until the process is gone.
+    union
+    {
+        std::list<Player*> m_Clones{};
+    };
+    union
+    {
+        std::list<Sprite*> m_Sprites{};
+    };
     Player* m_pPlayer;
     Recorder m_Recorder;
     bool m_bDark;
