@@ -13,6 +13,12 @@ class Player;
 class CollisionSystem
 {
 public:
+    // Records read from an object file at most; the rest of the file is
+    // ignored. A flat has a dozen or so objects, but every record loads its
+    // pictures, so a runaway file of a hundred thousand records would take
+    // gigabytes and most of a minute before the game could start.
+    static const int kMaxObjectRecords = 1000;
+
     static CollisionSystem* getInstance();
 
     // Adds an object; the registry owns it from then on.
@@ -28,8 +34,9 @@ public:
 
     // Reads "assets/Objects.txt" and builds every object in it.
     void InitCollisionObjects();
-    // Reads object records from a stream and builds each (the object file's
-    // reader, shared with the content tools).
+    // Reads object records from a stream and builds each, up to
+    // kMaxObjectRecords (the object file's reader, shared with the content
+    // tools).
     void ReadObjectRecords(std::istream& in);
     // Builds, places and registers the object of one record; "Door" and
     // unknown names build nothing.

@@ -109,7 +109,7 @@ void CollisionSystem::ReadObjectRecords(std::istream& in)
     // A record is "start end name room terminator". A record cut short is
     // still handed on with what was read; an empty name builds nothing.
     SkipByteOrderMark(in);
-    while (!in.eof() && !in.fail())
+    for (int records = 0; records < kMaxObjectRecords && !in.eof() && !in.fail(); ++records)
     {
         float start = 0.0f;
         float end = 0.0f;

@@ -193,6 +193,15 @@ TEST_F(ObjectFileTest, TwoRecordsOfOneNameBuildTwoAndTheFirstIsFound)
     EXPECT_EQ(Objects()[0], CollisionSystem::getInstance()->FindObj(10));
 }
 
+TEST_F(ObjectFileTest, ReadingStopsAtTheRecordLimit)
+{
+    std::string text;
+    for (int i = 0; i < CollisionSystem::kMaxObjectRecords + 5; ++i)
+        text += "0 1 Hallway1 a #\n";
+    Read(text);
+    EXPECT_EQ(static_cast<size_t>(CollisionSystem::kMaxObjectRecords), Objects().size());
+}
+
 TEST_F(ObjectFileTest, TheGamesObjectFileFurnishesBothRooms)
 {
     CollisionSystem::getInstance()->InitCollisionObjects();
