@@ -1,6 +1,6 @@
 // The floor as a program of its own: the start-up any game of this kind
 // needs (SDL, the audio device, the font library with one font, the video
-// mode), then frames that clear, blit one picture and flip, until ended.
+// mode), then frames that clear, blit one picture and flip, until closed.
 
 #include "BenchSupport.h"
 
@@ -27,5 +27,14 @@ int main()
     }
     bench::Floor floor(screen);
     for (;;)
+    {
+        // Ends like the game when asked to close (SDL turns SIGTERM into this).
+        SDL_Event event;
+        while (SDL_PollEvent(&event))
+        {
+            if (event.type == SDL_QUIT)
+                return 1;
+        }
         floor.Frame();
+    }
 }

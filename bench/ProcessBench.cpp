@@ -182,8 +182,8 @@ void MeasureCpu(const std::string& game, bool capped, double* share, double* wit
     const double cpu = CpuSeconds(pid) - cpuStart;
     const double serverCpu = serverPid > 0 ? CpuSeconds(serverPid) - serverStart : 0.0;
     const double wall = bench::Now() - wallStart;
-    // SDL turns the signal into a window-close request, which the game
-    // answers with its usual status 1.
+    // SDL turns the signal into a window-close request, which the game and
+    // the floor program answer with status 1.
     kill(pid, SIGTERM);
     int status = 0;
     rusage usage{};

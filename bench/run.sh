@@ -32,6 +32,11 @@ for _ in $(seq 50); do
     [ -e "/tmp/.X11-unix/X${display#:}" ] && break
     sleep 0.1
 done
+sleep 0.5
+if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "bench: no virtual X server on $display (taken? set BENCH_DISPLAY=:4N)" >&2
+    exit 1
+fi
 
 version() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null || echo "not installed"; }
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
