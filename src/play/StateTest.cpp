@@ -164,6 +164,11 @@ void StateTest::AddSprite(Sprite* sprite)
     m_Sprites.push_back(sprite);
 }
 
+void StateTest::RemoveSprite(Sprite* sprite)
+{
+    m_Sprites.remove(sprite);
+}
+
 void StateTest::SetRoom(char room)
 {
     if (room == m_CurrentRoom)

@@ -110,6 +110,9 @@ public:
     char GetRoom() const { return m_CurrentRoom; }
     // Adds a scenery sprite, drawn in the order added; the state owns it.
     void AddSprite(Sprite* sprite);
+    // Takes a scenery sprite off the list; the caller owns it again. The game
+    // never does: the tools that furnish the flat over and over clear it so.
+    void RemoveSprite(Sprite* sprite);
     // Makes room current, loads its picture and puts the man at its door.
     void SetRoom(char room);
     // Darkens or lights the rooms.
@@ -136,17 +139,6 @@ private:
 
     static StateTest m_Instance;
 
-    // The game ends with the flat still built. The lists sit in unions, which
-    // the destructor run at exit leaves alone, so what they hold stays owned,
-    // not lost, until the process is gone.
-    union
-    {
-        std::list<Player*> m_Clones{};
-    };
-    union
-    {
-        std::list<Sprite*> m_Sprites{};
-    };
     Player* m_pPlayer;
     Recorder m_Recorder;
     bool m_bDark;
@@ -155,6 +147,19 @@ private:
     Sprite* m_pGirl;
     bool m_bPlayerOnRight;
     float m_fGirlTalkTime;
+
+    // The game ends with the flat still built. The lists sit in unions, which
+    // the destructor run at exit leaves alone, so what they hold stays owned,
+    // not lost, until the process is gone. They come last: Clang would want
+    // their destructors for the clean-up of a member built after them.
+    union
+    {
+        std::list<Player*> m_Clones{};
+    };
+    union
+    {
+        std::list<Sprite*> m_Sprites{};
+    };
 };
 
 #endif

@@ -9,6 +9,7 @@
 #include <SDL_mixer.h>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <list>
 
 namespace
 {
@@ -59,8 +60,12 @@ TEST(PlayStateBeforeEntering, HasNoRoomAndTakesSprites)
     StateTest* state = StateTest::getInstance();
     EXPECT_EQ(0, state->GetRoom());
     Sprite* sprite = new Sprite();
+    Sprite kept;
     state->AddSprite(sprite);
-    EXPECT_EQ(1u, state->GetSprites().size());
+    state->AddSprite(&kept);
+    EXPECT_EQ(2u, state->GetSprites().size());
+    state->RemoveSprite(&kept);
+    EXPECT_EQ(std::list<Sprite*>{sprite}, state->GetSprites());
     // Without a picture or a player yet, a room change only sets the letter.
     state->SetRoom('b');
     EXPECT_EQ('b', state->GetRoom());
