@@ -4,6 +4,7 @@
 
 #include <SDL_image.h>
 #include <SDL_rotozoom.h>
+#include <cstring>
 #include <fstream>
 
 namespace
@@ -118,11 +119,38 @@ bool HasColour(SDL_Surface* surface, Uint32 colour)
     return found;
 }
 
+Uint32 BigEndian32(const Uint8* bytes)
+{
+    return (Uint32(bytes[0]) << 24) | (Uint32(bytes[1]) << 16) | (Uint32(bytes[2]) << 8) | bytes[3];
+}
+
+// Whether a PNG file's header declares a picture too large to draw once
+// doubled. Decoding comes first otherwise, and a file of one megabyte can
+// declare a picture of a gigabyte that takes seconds to decode, at start-up
+// and again at every icon swap. Anything that is not a PNG says no here.
+bool DeclaresTooLargePng(const char* path)
+{
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (file == nullptr)
+        return false;
+    // Signature, then the IHDR chunk's length and name, width and height.
+    Uint8 header[24];
+    const bool whole = SDL_RWread(file, header, sizeof(header), 1) == 1;
+    SDL_RWclose(file);
+    if (!whole || std::memcmp(header, "\x89PNG\r\n\x1a\n", 8) != 0 ||
+        std::memcmp(header + 12, "IHDR", 4) != 0)
+        return false;
+    const Uint32 largest = Sprite::kMaxImageSide / 2;
+    return BigEndian32(header + 16) > largest || BigEndian32(header + 20) > largest;
+}
+
 // The picture as it is drawn: doubled, 32-bit without alpha, magenta keyed.
 // Null for anything that cannot be made so.
 SDL_Surface* LoadDoubled(const char* path)
 {
-    SDL_Surface* loaded = path != nullptr ? IMG_Load(path) : nullptr;
+    if (path == nullptr || DeclaresTooLargePng(path))
+        return nullptr;
+    SDL_Surface* loaded = IMG_Load(path);
     if (loaded == nullptr)
         return nullptr;
     if (loaded->w * 2 > Sprite::kMaxImageSide || loaded->h * 2 > Sprite::kMaxImageSide)
