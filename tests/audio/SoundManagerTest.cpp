@@ -38,6 +38,14 @@ protected:
         m_pSounds = SoundManager::getInstance();
         m_pSounds->SetObserver(&m_Observer);
     }
+    // The mixer's thread would otherwise still be mixing while the process
+    // takes itself down, which sdl12-compat does not survive every time.
+    void TearDown() override
+    {
+        m_pSounds->SetObserver(nullptr);
+        Mix_CloseAudio();
+        SDL_Quit();
+    }
 
     SoundManager* m_pSounds = nullptr;
     LogObserver m_Observer;
