@@ -40,6 +40,11 @@ void GameMain::InitGame()
             kScreenWidth, kScreenHeight, SDL_GetError());
         std::exit(1);
     }
+    // Each frame clears only the top of the screen, and nothing is drawn
+    // below the room; those rows keep what the window opened with. Classic
+    // SDL opens it black, but sdl12-compat hands over the pixels as they lay
+    // in memory, so the screen is blacked once here.
+    SDL_FillRect(m_pScreen, nullptr, 0);
 
     // The game has no mouse input. Mouse events would still take the one
     // event slot of a frame, delaying keys and cancelling a space-bar use

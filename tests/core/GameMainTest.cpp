@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 namespace
 {
@@ -156,6 +157,29 @@ TEST_F(GameMainTest, RenderClearsTheTopSixHundredRowsOnly)
     EXPECT_EQ(0xffffffu, pixel(0, 600));
     EXPECT_EQ(0xffffffu, pixel(1023, 767));
     SDL_UnlockSurface(screen);
+}
+
+TEST_F(GameMainTest, TheWindowOpensBlackWhateverMemoryItIsGiven)
+{
+    // Memory handed out from here on is filled with a pattern, as leftovers
+    // of earlier use would fill it.
+    mallopt(M_PERTURB, 0x5A);
+    GameMain::getInstance()->InitGame();
+    mallopt(M_PERTURB, 0);
+    SDL_Surface* screen = GameMain::getInstance()->getSurface();
+    ASSERT_NE(nullptr, screen);
+
+    int lit = 0;
+    SDL_LockSurface(screen);
+    for (int y = 0; y < screen->h; ++y)
+    {
+        const Uint32* row =
+            reinterpret_cast<const Uint32*>(static_cast<Uint8*>(screen->pixels) + y * screen->pitch);
+        for (int x = 0; x < screen->w; ++x)
+            lit += (row[x] & 0xffffff) != 0;
+    }
+    SDL_UnlockSurface(screen);
+    EXPECT_EQ(0, lit);
 }
 
 TEST_F(GameMainTest, StartUpDropsMouseEvents)
