@@ -3,8 +3,6 @@
 // them, and the rooms, objects and captions are checked on the way.
 
 #include "actors/Player.h"
-#include "core/EventHandler.h"
-#include "core/GameMain.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"
@@ -12,48 +10,31 @@
 #include "objects/CollisionSystem.h"
 #include "objects/SinkObj.h"
 #include "objects/SoundLog.h"
+#include "play/PlayDriver.h"
 #include "play/StateTest.h"
 
 #include <SDL.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace
 {
 
-const float kFrameTime = 1.0f / 60.0f;
 // A walk that has not arrived after this many frames (a minute) is lost.
 const int kMaxWalkFrames = 3600;
 
 class PlaythroughTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(0, chdir(FLATMATES_SOURCE_DIR));
-        GameMain::getInstance()->InitGame();
-        GameMain::getInstance()->ChangeState(StateTest::getInstance());
-    }
+    void SetUp() override { ASSERT_TRUE(PlayDriver::StartGame()); }
 
-    void Frame()
-    {
-        EventHandler::getInstance()->update();
-        GameMain::getInstance()->GameUpdate(kFrameTime, m_Now);
-        GameMain::getInstance()->Render();
-        m_Now += 1000;
-    }
+    void Frame() { m_Play.Frame(); }
 
     // One key event, taken by the next frame.
     void Key(Uint8 type, SDLKey sym)
     {
-        SDL_Event event{};
-        event.type = type;
-        event.key.type = type;
-        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = sym;
-        ASSERT_EQ(0, SDL_PushEvent(&event));
+        ASSERT_TRUE(PlayDriver::Push(type, sym));
         Frame();
     }
 
@@ -109,7 +90,7 @@ protected:
     static BaseObject* Find(int id) { return CollisionSystem::getInstance()->FindObj(id); }
     static bool PictureShown(int id) { return !Find(id)->m_OnSprite->IsHidden(); }
 
-    LARGE_INTEGER m_Now = 0;
+    PlayDriver m_Play;
     SoundLog m_Sounds;
 };
 
