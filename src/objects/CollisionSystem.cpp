@@ -34,12 +34,7 @@ BaseObject* CollisionSystem::CheckCollision(Player* player)
     {
         if (object == nullptr)
             continue;
-        const float start = object->m_ColStart;
-        const float end = object->m_ColEnd;
-        // Ends count; an interval given the wrong way round is taken as it is.
-        const bool overlaps = (start <= left && left <= end) || (start <= right && right <= end) ||
-                              (left <= start && end <= right);
-        if (!overlaps)
+        if (!Overlaps(object->m_ColStart, object->m_ColEnd, left, right))
             continue;
 
         // A hallway changes the room here, so the room is read afterwards.
@@ -48,6 +43,12 @@ BaseObject* CollisionSystem::CheckCollision(Player* player)
             return object;
     }
     return nullptr;
+}
+
+bool CollisionSystem::Overlaps(float start, float end, float left, float right)
+{
+    return (start <= left && left <= end) || (start <= right && right <= end) ||
+           (left <= start && end <= right);
 }
 
 void CollisionSystem::CleanUp()

@@ -29,6 +29,10 @@ public:
     // the player's reach, or null. Every overlapping object passed on the way
     // is touched (Contact) first, which is how hallways change the room.
     BaseObject* CheckCollision(Player* player);
+    // The reach test of the query: the stretch left..right meets the object's
+    // stretch start..end. Ends count; a stretch given the wrong way round is
+    // taken as it is.
+    static bool Overlaps(float start, float end, float left, float right);
     // Deletes every object and empties the registry.
     void CleanUp();
 
