@@ -1,8 +1,7 @@
 # make sanitize: every test, the scripted playthrough and the hostile-content
 # cases built with AddressSanitizer, LeakSanitizer and
-# UndefinedBehaviorSanitizer, run on both SDL 1.2 providers (the real-window
-# tests on classic SDL 1.2 only, see below). Any report fails the test that
-# made it.
+# UndefinedBehaviorSanitizer, run on both SDL 1.2 providers. Any report fails
+# the test that made it.
 
 SANITIZE_DIR ?= build-asan
 
@@ -15,19 +14,13 @@ SANITIZE_ENV := \
 	UBSAN_OPTIONS=exitcode=23:halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-# In a real window sdl12-compat draws through Mesa's llvmpipe, whose code
-# generator deadlocks in the unwinder under that full unwinding (a malloc
-# made while the unwinder holds its lock), so the tests labelled `window` run
-# sanitized on classic SDL 1.2 only.
-
 .PHONY: sanitize sanitize-build
 
 sanitize: test-deps sanitize-build
 	@echo "== sanitized tests on classic SDL 1.2 =="
 	env $(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
-	@echo "== sanitized tests on sdl12-compat, but the real-window ones =="
-	env $(SANITIZE_ENV) LD_LIBRARY_PATH=$(COMPAT_LIBS) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS) \
-		-LE window
+	@echo "== sanitized tests on sdl12-compat =="
+	env $(SANITIZE_ENV) LD_LIBRARY_PATH=$(COMPAT_LIBS) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 # Test discovery runs the test programs at build time, so the build sees the
 # same options.
