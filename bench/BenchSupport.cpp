@@ -39,6 +39,8 @@ void AddCaption(const char* line)
     FontRender::getInstance()->AddText(caption, 1.0e6f, true);
 }
 
+} // namespace
+
 void PushKey(Uint8 type, SDLKey sym)
 {
     SDL_Event event{};
@@ -48,8 +50,6 @@ void PushKey(Uint8 type, SDLKey sym)
     event.key.keysym.sym = sym;
     SDL_PushEvent(&event);
 }
-
-} // namespace
 
 void StartGame()
 {

@@ -26,6 +26,9 @@ void StartGame();
 // picture shown, two captions up and the man walking right past the objects.
 void SetUpBusyScene();
 
+// Queues a key press or release for the game's next frame.
+void PushKey(Uint8 type, SDLKey sym);
+
 // One game frame as the frame loop runs it.
 void GameFrame(LARGE_INTEGER now, float dt);
 // One frame of the busy scene at the steady frame time. Keeps the man

@@ -34,16 +34,6 @@ enum Step
     kStopWalking
 };
 
-void PushKey(Uint8 type, SDLKey sym)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    SDL_PushEvent(&event);
-}
-
 } // namespace
 
 int main()
@@ -79,16 +69,16 @@ int main()
             break;
         }
         case kPressSpace:
-            PushKey(SDL_KEYDOWN, SDLK_SPACE);
+            bench::PushKey(SDL_KEYDOWN, SDLK_SPACE);
             step = kReleaseSpace;
             break;
         case kReleaseSpace:
-            PushKey(SDL_KEYUP, SDLK_SPACE);
+            bench::PushKey(SDL_KEYUP, SDLK_SPACE);
             ++uses;
             step = kStartWalking;
             break;
         case kStartWalking:
-            PushKey(SDL_KEYDOWN, next % 2 == 0 ? SDLK_LEFT : SDLK_RIGHT);
+            bench::PushKey(SDL_KEYDOWN, next % 2 == 0 ? SDLK_LEFT : SDLK_RIGHT);
             walked = 0;
             step = kWalking;
             break;
@@ -97,7 +87,7 @@ int main()
                 step = kStopWalking;
             break;
         case kStopWalking:
-            PushKey(SDL_KEYUP, next % 2 == 0 ? SDLK_LEFT : SDLK_RIGHT);
+            bench::PushKey(SDL_KEYUP, next % 2 == 0 ? SDLK_LEFT : SDLK_RIGHT);
             step = kGoToObject;
             break;
         }
