@@ -39,6 +39,18 @@ inline std::string WriteSolidPicture(const std::string& folder, const char* name
     return path;
 }
 
+// Queues a key press (SDL_KEYDOWN) or release (SDL_KEYUP) for the game's
+// next frame to take. False when SDL's queue refuses it.
+inline bool PushKey(Uint8 type, SDLKey sym)
+{
+    SDL_Event event{};
+    event.type = type;
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = sym;
+    return SDL_PushEvent(&event) == 0;
+}
+
 // The colour at (x, y) of a 32-bit surface, as 0xRRGGBB.
 inline Uint32 PixelAt(SDL_Surface* surface, int x, int y)
 {

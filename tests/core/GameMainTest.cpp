@@ -1,6 +1,7 @@
 #include "core/GameMain.h"
 
 #include "RecordingState.h"
+#include "TestSupport.h"
 #include "core/EventHandler.h"
 
 #include <SDL.h>
@@ -26,12 +27,7 @@ public:
 
 void PushKey(Uint8 type, SDLKey sym)
 {
-    SDL_Event event{};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    ASSERT_EQ(0, SDL_PushEvent(&event));
+    ASSERT_TRUE(testsupport::PushKey(type, sym));
 }
 
 class GameMainTest : public testing::Test

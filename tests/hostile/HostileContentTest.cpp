@@ -4,6 +4,7 @@
 // hundred frames of walking and using things, and end with status 1 on
 // Escape like any run.
 
+#include "TestSupport.h"
 #include "core/ContentDirectory.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
@@ -40,16 +41,6 @@ void RemoveFolder()
     fs::remove_all(g_Folder, ignored);
 }
 
-void PushKey(Uint8 type, SDLKey sym)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    SDL_PushEvent(&event);
-}
-
 void Frame(LARGE_INTEGER now)
 {
     EventHandler::getInstance()->update();
@@ -70,19 +61,19 @@ void PlayIn(const std::string& folder)
     game->ChangeState(StateTest::getInstance());
 
     LARGE_INTEGER now = 0;
-    PushKey(SDL_KEYDOWN, SDLK_LEFT);
+    testsupport::PushKey(SDL_KEYDOWN, SDLK_LEFT);
     for (int frame = 0; frame < kFrames; ++frame, now += 1000)
     {
         if (frame % 20 == 10)
-            PushKey(SDL_KEYDOWN, SDLK_SPACE);
+            testsupport::PushKey(SDL_KEYDOWN, SDLK_SPACE);
         if (frame % 20 == 11)
-            PushKey(SDL_KEYUP, SDLK_SPACE);
+            testsupport::PushKey(SDL_KEYUP, SDLK_SPACE);
         if (frame == 150)
-            PushKey(SDL_KEYDOWN, SDLK_r);
+            testsupport::PushKey(SDL_KEYDOWN, SDLK_r);
         Frame(now);
     }
     std::fprintf(stderr, "still playing after %d frames\n", kFrames);
-    PushKey(SDL_KEYDOWN, SDLK_ESCAPE);
+    testsupport::PushKey(SDL_KEYDOWN, SDLK_ESCAPE);
     for (int frame = 0; frame < kFramesForEscape; ++frame, now += 1000)
         Frame(now);
 }

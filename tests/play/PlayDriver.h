@@ -5,6 +5,7 @@
 // a fixed frame time instead of the clock and with keys pushed as events, so
 // that a visit to the flat goes the same way on every run.
 
+#include "TestSupport.h"
 #include "core/ContentDirectory.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
@@ -48,15 +49,7 @@ public:
 
     // Queues a key press (SDL_KEYDOWN) or release (SDL_KEYUP) for the next
     // frame to take. False when SDL's queue refuses it.
-    static bool Push(Uint8 type, SDLKey sym)
-    {
-        SDL_Event event{};
-        event.type = type;
-        event.key.type = type;
-        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = sym;
-        return SDL_PushEvent(&event) == 0;
-    }
+    static bool Push(Uint8 type, SDLKey sym) { return testsupport::PushKey(type, sym); }
 
     // Frames played so far.
     int Frames() const { return m_Frames; }
