@@ -27,9 +27,9 @@ SoundManager* SoundManager::getInstance()
 
 void SoundManager::Init()
 {
-    Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096);
+    m_DeviceOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) == 0;
     m_pMusic = Mix_LoadMUS(kMusicPath);
-    m_Sounds.assign(kSoundCount, tSoundEffect{nullptr, 0});
+    m_Sounds.assign(kSoundCount, tSoundEffect{nullptr, 0, std::string()});
     for (int id = 0; id < kSoundCount; ++id)
         AddSound(id, kSoundPaths[id]);
 }
@@ -45,12 +45,41 @@ void SoundManager::AddSound(int id, const char* path)
         Mix_FreeChunk(m_Sounds[id].chunk);
     m_Sounds[id].chunk = chunk;
     m_Sounds[id].id = id;
+    m_Sounds[id].file = path != nullptr ? path : "";
+}
+
+void SoundManager::Quit()
+{
+    if (m_DeviceOpen)
+    {
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+    }
+    for (tSoundEffect& sound : m_Sounds)
+    {
+        if (sound.chunk != nullptr)
+            Mix_FreeChunk(sound.chunk);
+    }
+    m_Sounds.clear();
+    if (m_pMusic != nullptr)
+        Mix_FreeMusic(m_pMusic);
+    m_pMusic = nullptr;
+    if (m_DeviceOpen)
+        Mix_CloseAudio();
+    m_DeviceOpen = false;
+}
+
+const char* SoundManager::GetSoundFile(unsigned int id) const
+{
+    return id < m_Sounds.size() ? m_Sounds[id].file.c_str() : nullptr;
 }
 
 void SoundManager::PlayMusic()
 {
     if (m_pMusic != nullptr)
-        Mix_PlayMusic(m_pMusic, -1);
+        Mix_PlayMusic(m_pMusic, kMusicLoops);
+    if (m_pObserver != nullptr)
+        m_pObserver->OnMusicPlayed(kMusicLoops);
 }
 
 void SoundManager::PauseMusic()
@@ -73,14 +102,15 @@ int SoundManager::PlaySnd(unsigned int id, int loops)
     if (id < m_Sounds.size() && m_Sounds[id].chunk != nullptr)
         channel = Mix_PlayChannelTimed(-1, m_Sounds[id].chunk, loops, -1);
     if (m_pObserver != nullptr)
-        m_pObserver->OnPlay(id, loops, channel);
+        m_pObserver->OnPlay(id, GetSoundFile(id), loops, channel);
     return channel;
 }
 
 void SoundManager::HaltSound(int channel)
 {
-    // The mixer indexes its channel table with any other negative number.
-    if (channel >= -1)
+    // The mixer indexes its channel table with any other negative number,
+    // and, once closed, indexes a table it has freed.
+    if (m_DeviceOpen && channel >= -1)
         Mix_HaltChannel(channel);
     if (m_pObserver != nullptr)
         m_pObserver->OnHalt(channel);

@@ -2,6 +2,7 @@
 #define FLATMATES_AUDIO_SOUNDMANAGER_H
 
 #include <SDL_mixer.h>
+#include <string>
 #include <vector>
 
 class SoundObserver;
@@ -11,6 +12,8 @@ struct tSoundEffect
 {
     Mix_Chunk* chunk;
     int id;
+    // The file the chunk was loaded from, as the table names it.
+    std::string file;
 };
 
 // The game's audio: the music that loops for the whole run and the table of
@@ -35,8 +38,16 @@ public:
 
     static SoundManager* getInstance();
 
+    // The music loops for the whole run.
+    static const int kMusicLoops = -1;
+
     // Opens the audio device and loads the music and the sound table.
     void Init();
+    // Stops every sound, frees the music and the sound table and closes the
+    // device Init opened: the manager is as it was before Init. The game
+    // never needs it (the device goes with the process); tools and tests
+    // that start the game again in one process do.
+    void Quit();
     // Loads one sound file into table entry id (which must be in the table).
     void AddSound(int id, const char* path);
     // Starts the music, looping for ever.
@@ -53,6 +64,8 @@ public:
     // Lets a tool or test watch the calls above; null stops watching.
     void SetObserver(SoundObserver* observer) { m_pObserver = observer; }
     size_t GetSoundCount() const { return m_Sounds.size(); }
+    // The file the sound table names for id, or null outside the table.
+    const char* GetSoundFile(unsigned int id) const;
     Mix_Music* GetMusic() const { return m_pMusic; }
 
     SoundManager(const SoundManager&) = delete;
@@ -65,6 +78,7 @@ private:
 
     Mix_Music* m_pMusic = nullptr;
     std::vector<tSoundEffect> m_Sounds;
+    bool m_DeviceOpen = false;
     SoundObserver* m_pObserver = nullptr;
 };
 

@@ -7,10 +7,14 @@ class SoundObserver
 {
 public:
     virtual ~SoundObserver() = default;
-    // A sound was asked for; channel is what the manager returned.
-    virtual void OnPlay(unsigned int id, int loops, int channel) = 0;
+    // A sound was asked for: its id, the file its table entry was loaded
+    // from (null for an id outside the table), the loops asked for and the
+    // channel the manager returned.
+    virtual void OnPlay(unsigned int id, const char* file, int loops, int channel) = 0;
     // A channel was halted.
     virtual void OnHalt(int channel) = 0;
+    // The music was started with this many loops (-1: for ever).
+    virtual void OnMusicPlayed(int loops) = 0;
     // The music was paused (true) or resumed (false).
     virtual void OnMusicPaused(bool paused) = 0;
 };
