@@ -27,7 +27,6 @@ void ClearFlat()
     CollisionSystem* registry = CollisionSystem::getInstance();
     for (BaseObject* object : registry->GetObjects())
     {
-        delete object->m_Icon;
         if (object->m_OnSprite != nullptr)
         {
             play->RemoveSprite(object->m_OnSprite);

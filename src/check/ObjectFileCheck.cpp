@@ -28,13 +28,7 @@ std::string WithoutByteOrderMark(const std::string& text)
 
 void ObjectFileCheck::EmptyRegistry()
 {
-    CollisionSystem* registry = CollisionSystem::getInstance();
-    for (BaseObject* object : registry->GetObjects())
-    {
-        delete object->m_Icon;
-        object->m_Icon = nullptr;
-    }
-    registry->CleanUp();
+    CollisionSystem::getInstance()->CleanUp();
 }
 
 bool ObjectFileCheck::IsObjectName(const std::string& name)

@@ -23,7 +23,11 @@ BaseObject::BaseObject(int id, const char* name, const char* offIcon, const char
 {
 }
 
-BaseObject::~BaseObject() = default;
+// The icon is the object's own; its picture in the room is the play state's.
+BaseObject::~BaseObject()
+{
+    delete m_Icon;
+}
 
 void BaseObject::Contact() {}
 

@@ -22,7 +22,10 @@ public:
     // How long a caption stays unless a use says otherwise.
     static constexpr float kCaptionSeconds = 3.0f;
 
+    // Deletes the icon.
     virtual ~BaseObject();
+    BaseObject(const BaseObject&) = delete;
+    BaseObject& operator=(const BaseObject&) = delete;
 
     // Called when the man uses the object: the space bar is released while
     // the object is the one within his reach.
@@ -43,7 +46,7 @@ public:
     // Fixed per kind of object; FindObj looks objects up by it.
     int m_Id;
     // Drawn at the top of the screen while the object is within reach; null
-    // for the hallways. The object owns it.
+    // for the hallways. The object owns it and deletes it with itself.
     Sprite* m_Icon;
     // The object's switched-on look in the room; owned by the play state.
     Sprite* m_OnSprite;
