@@ -16,6 +16,11 @@ EventHandler* EventHandler::getInstance()
 
 EventHandler::EventHandler()
 {
+    Reset();
+}
+
+void EventHandler::Reset()
+{
     std::memset(&m_Event, 0, sizeof(m_Event));
 }
 

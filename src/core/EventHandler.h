@@ -16,6 +16,9 @@ public:
     void update();
     // The current event: the last one polled, zero-filled before the first.
     SDL_Event* GetEvent();
+    // Forgets the current event, as before the first (for a game started
+    // again in one process).
+    void Reset();
 
     EventHandler(const EventHandler&) = delete;
     EventHandler& operator=(const EventHandler&) = delete;

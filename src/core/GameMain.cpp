@@ -91,6 +91,13 @@ SDL_Surface* GameMain::getSurface()
     return m_pScreen;
 }
 
+void GameMain::Reset()
+{
+    m_pScreen = nullptr;
+    m_pState = nullptr;
+    m_ElapsedTime = 0.0f;
+}
+
 void GameMain::ChangeState(BaseState* next)
 {
     if (m_pState != nullptr)

@@ -34,6 +34,11 @@ public:
     void HandleInput(SDL_KeyboardEvent event);
     SDL_Surface* getSurface();
 
+    // Back to how the game is before InitGame: no window, no state, no play
+    // time. The game plays once and exits; tools and tests that start it
+    // again in one process begin here.
+    void Reset();
+
     // Leaves the current state (Exit), then makes next current and enters it.
     void ChangeState(BaseState* next);
     // Makes next current without leaving or entering anything.
