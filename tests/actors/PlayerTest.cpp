@@ -1,8 +1,9 @@
 #include "actors/Player.h"
 
+#include "GameTest.h"
+#include "SoundLog.h"
 #include "TestSupport.h"
 #include "audio/SoundManager.h"
-#include "audio/SoundObserver.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "gfx/Sprite.h"
@@ -26,24 +27,6 @@ public:
     int m_Uses = 0;
 };
 
-class SoundLog : public SoundObserver
-{
-public:
-    void OnPlay(unsigned int id, int loops, int channel) override
-    {
-        m_Plays.push_back({int(id), loops, channel});
-    }
-    void OnHalt(int channel) override { m_Halts.push_back(channel); }
-    void OnMusicPaused(bool) override {}
-
-    struct Play
-    {
-        int id, loops, channel;
-    };
-    std::vector<Play> m_Plays;
-    std::vector<int> m_Halts;
-};
-
 void SetEvent(Uint8 type, SDLKey sym)
 {
     SDL_Event* event = EventHandler::getInstance()->GetEvent();
@@ -52,7 +35,7 @@ void SetEvent(Uint8 type, SDLKey sym)
     event->key.keysym.sym = sym;
 }
 
-class PlayerTest : public testing::Test
+class PlayerTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -63,9 +46,7 @@ protected:
         m_Sprite.LoadImg("assets/animations/character_all.png");
         m_Sprite.LoadAnimation("assets/animations/character_anim.txt");
         m_Sprite.SetDimensions(128, 128);
-        SoundManager::getInstance()->SetObserver(&m_Sounds);
     }
-    void TearDown() override { SoundManager::getInstance()->SetObserver(nullptr); }
 
     // Runs frames with the current event handed on each time.
     void Frames(int count, float dt = 1.0f / 60.0f)
@@ -144,11 +125,11 @@ TEST_F(PlayerTest, FootstepsLoopWhileEitherArrowIsHeld)
     SetEvent(SDL_KEYDOWN, SDLK_RIGHT);
     Frames(1);
     ASSERT_EQ(1u, m_Sounds.m_Plays.size());
-    EXPECT_EQ(SoundManager::kFootsteps, m_Sounds.m_Plays[0].id);
-    EXPECT_EQ(-1, m_Sounds.m_Plays[0].loops);
+    EXPECT_EQ(SoundManager::kFootsteps, m_Sounds.m_Plays[0].m_Id);
+    EXPECT_EQ(-1, m_Sounds.m_Plays[0].m_Loops);
     const int channel = m_Player.GetStepChannel();
     EXPECT_NE(-1, channel);
-    EXPECT_EQ(channel, m_Sounds.m_Plays[0].channel);
+    EXPECT_EQ(channel, m_Sounds.m_Plays[0].m_Channel);
 
     // Both arrows held: he stands still, but the steps go on.
     SetEvent(SDL_KEYDOWN, SDLK_LEFT);
@@ -172,7 +153,6 @@ TEST_F(PlayerTest, FootstepsLoopWhileEitherArrowIsHeld)
     EXPECT_EQ(-1, m_Player.GetStepChannel());
     Frames(5);
     EXPECT_EQ(1u, m_Sounds.m_Halts.size());
-    SDL_Quit();
 }
 
 TEST_F(PlayerTest, FootstepsThatCannotStartAreTriedAgainNextFrame)
@@ -227,7 +207,6 @@ TEST_F(PlayerTest, ACompletedSpacePressUsesTheObjectOnce)
     SetEvent(SDL_KEYUP, SDLK_SPACE);
     Frames(1);
     EXPECT_EQ(2, object->m_Uses);
-    CollisionSystem::getInstance()->CleanUp();
 }
 
 TEST_F(PlayerTest, AReleaseWithNothingInReachIsNotRemembered)
@@ -248,7 +227,53 @@ TEST_F(PlayerTest, AReleaseWithNothingInReachIsNotRemembered)
     Frames(5);
     EXPECT_EQ(object, m_Player.GetCurrObj());
     EXPECT_EQ(0, object->m_Uses);
-    CollisionSystem::getInstance()->CleanUp();
+}
+
+TEST_F(PlayerTest, AReleaseUsesWhatThePreviousFrameFoundWithinReach)
+{
+    CountingObject* object = new CountingObject();
+    object->setColArea(400.0f, 500.0f);
+    CollisionSystem::getInstance()->RegisterColObj(object);
+
+    // Found last frame, moved away since: the release still uses it, as
+    // the reach is asked again only after the event is applied.
+    m_Player.SetPos(400.0f, START_Y);
+    SetEvent(SDL_KEYDOWN, SDLK_SPACE);
+    Frames(1);
+    m_Player.SetPos(0.0f, START_Y);
+    SetEvent(SDL_KEYUP, SDLK_SPACE);
+    Frames(1);
+    EXPECT_EQ(1, object->m_Uses);
+    EXPECT_EQ(nullptr, m_Player.GetCurrObj());
+
+    // Out of reach last frame, put at the object since: nothing is used.
+    SetEvent(SDL_KEYDOWN, SDLK_SPACE);
+    Frames(1);
+    m_Player.SetPos(400.0f, START_Y);
+    SetEvent(SDL_KEYUP, SDLK_SPACE);
+    Frames(1);
+    EXPECT_EQ(1, object->m_Uses);
+    EXPECT_EQ(object, m_Player.GetCurrObj());
+}
+
+TEST_F(PlayerTest, AnEventThatIsNoKeyBetweenPressAndReleaseCancelsTheUse)
+{
+    CountingObject* object = new CountingObject();
+    object->setColArea(400.0f, 500.0f);
+    CollisionSystem::getInstance()->RegisterColObj(object);
+    m_Player.SetPos(400.0f, START_Y);
+    Frames(1);
+
+    for (Uint8 between : {Uint8(SDL_ACTIVEEVENT), Uint8(SDL_VIDEOEXPOSE), Uint8(SDL_USEREVENT)})
+    {
+        SetEvent(SDL_KEYDOWN, SDLK_SPACE);
+        Frames(1);
+        SetEvent(between, SDLK_UNKNOWN);
+        Frames(1);
+        SetEvent(SDL_KEYUP, SDLK_SPACE);
+        Frames(1);
+        EXPECT_EQ(0, object->m_Uses) << "event type " << int(between);
+    }
 }
 
 TEST_F(PlayerTest, DrawsTheIconOfTheObjectWithinReachOnly)

@@ -1,9 +1,12 @@
 #include "audio/SoundManager.h"
 
-#include "audio/SoundObserver.h"
+#include "GameTest.h"
+#include "LockstepMixer.h"
+#include "SoundLog.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
@@ -12,22 +15,18 @@
 namespace
 {
 
-// Writes down what the manager reports.
-class LogObserver : public SoundObserver
-{
-public:
-    void OnPlay(unsigned int id, int loops, int channel) override
-    {
-        m_Log.push_back("play " + std::to_string(id) + " " + std::to_string(loops) + " " +
-                        std::to_string(channel));
-    }
-    void OnHalt(int channel) override { m_Log.push_back("halt " + std::to_string(channel)); }
-    void OnMusicPaused(bool paused) override { m_Log.push_back(paused ? "pause" : "resume"); }
-
-    std::vector<std::string> m_Log;
+// The file each sound id must play, as the household objects and the man
+// expect them.
+const char* const kExpectedFiles[] = {
+    "assets/sounds/footsteps.wav", "assets/sounds/clock.wav",  "assets/sounds/drink.wav",
+    "assets/sounds/lamp.wav",      "assets/sounds/pills.wav",  "assets/sounds/sink.wav",
+    "assets/sounds/tv_off.wav",    "assets/sounds/unplug.wav", "assets/sounds/toaster.wav",
 };
 
-class SoundManagerTest : public testing::Test
+// The music lasts a little over a minute.
+const double kLongerThanTheMusic = 80.0;
+
+class SoundManagerTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -36,20 +35,17 @@ protected:
         ASSERT_EQ(0, chdir(FLATMATES_SOURCE_DIR));
         ASSERT_EQ(0, SDL_Init(SDL_INIT_AUDIO));
         m_pSounds = SoundManager::getInstance();
-        m_pSounds->SetObserver(&m_Observer);
-    }
-    // The mixer's thread would otherwise still be mixing while the process
-    // takes itself down, which sdl12-compat does not survive every time.
-    void TearDown() override
-    {
-        m_pSounds->SetObserver(nullptr);
-        Mix_CloseAudio();
-        SDL_Quit();
     }
 
     SoundManager* m_pSounds = nullptr;
-    LogObserver m_Observer;
+    SoundLog m_Log;
+    std::vector<std::string>& m_Lines = m_Log.m_Lines;
 };
+
+bool SameSamples(const Mix_Chunk* a, const Mix_Chunk* b)
+{
+    return a != nullptr && b != nullptr && a->alen == b->alen && std::memcmp(a->abuf, b->abuf, a->alen) == 0;
+}
 
 } // namespace
 
@@ -63,7 +59,9 @@ TEST_F(SoundManagerTest, BeforeInitNothingPlaysAndNothingBreaks)
     m_pSounds->PauseMusic();
     m_pSounds->ResumeMusic();
     m_pSounds->HaltSound(3);
-    EXPECT_EQ((std::vector<std::string>{"play 0 0 -1", "pause", "resume", "halt 3"}), m_Observer.m_Log);
+    EXPECT_EQ((std::vector<std::string>{"play (no sound 0) loops 0 channel -1", "music loops -1",
+                                        "music paused", "music resumed", "halt channel 3"}),
+              m_Lines);
 }
 
 TEST_F(SoundManagerTest, EveryIdOfTheTablePlaysAndNoOtherDoes)
@@ -78,8 +76,8 @@ TEST_F(SoundManagerTest, EveryIdOfTheTablePlaysAndNoOtherDoes)
     }
     for (unsigned int id : {9u, 10u, 1000u, 0xffffffffu})
         EXPECT_EQ(-1, m_pSounds->PlaySnd(id, 0)) << id;
-    ASSERT_EQ(22u, m_Observer.m_Log.size());
-    EXPECT_EQ("play 9 0 -1", m_Observer.m_Log[18]);
+    ASSERT_EQ(22u, m_Lines.size());
+    EXPECT_EQ("play (no sound 9) loops 0 channel -1", m_Lines[18]);
 }
 
 TEST_F(SoundManagerTest, ASoundWhoseFileIsMissingGivesNoChannel)
@@ -136,5 +134,74 @@ TEST_F(SoundManagerTest, MusicPausesAndResumes)
     m_pSounds->ResumeMusic();
     EXPECT_EQ(0, Mix_PausedMusic());
     EXPECT_EQ(1, Mix_PlayingMusic());
-    EXPECT_EQ((std::vector<std::string>{"pause", "pause", "resume", "resume"}), m_Observer.m_Log);
+    EXPECT_EQ((std::vector<std::string>{"music loops -1", "music paused", "music paused", "music resumed",
+                                        "music resumed"}),
+              m_Lines);
+}
+
+TEST_F(SoundManagerTest, EachIdPlaysTheSamplesOfItsOwnFile)
+{
+    m_pSounds->Init();
+    ASSERT_EQ(std::size(kExpectedFiles), m_pSounds->GetSoundCount());
+    for (unsigned int id = 0; id < std::size(kExpectedFiles); ++id)
+    {
+        SCOPED_TRACE(kExpectedFiles[id]);
+        EXPECT_STREQ(kExpectedFiles[id], m_pSounds->GetSoundFile(id));
+        Mix_Chunk* expected = Mix_LoadWAV(kExpectedFiles[id]);
+        ASSERT_NE(nullptr, expected);
+        const int channel = m_pSounds->PlaySnd(id, 0);
+        ASSERT_GE(channel, 0);
+        EXPECT_TRUE(SameSamples(expected, Mix_GetChunk(channel)));
+        m_pSounds->HaltSound(channel);
+        Mix_FreeChunk(expected);
+    }
+    // Nine different sounds: no two files of the table are one recording.
+    for (unsigned int a = 0; a < std::size(kExpectedFiles); ++a)
+        for (unsigned int b = a + 1; b < std::size(kExpectedFiles); ++b)
+        {
+            Mix_Chunk* first = Mix_LoadWAV(kExpectedFiles[a]);
+            Mix_Chunk* second = Mix_LoadWAV(kExpectedFiles[b]);
+            EXPECT_FALSE(SameSamples(first, second)) << kExpectedFiles[a] << " and " << kExpectedFiles[b];
+            Mix_FreeChunk(first);
+            Mix_FreeChunk(second);
+        }
+}
+
+TEST_F(SoundManagerTest, TheMusicPlaysOnPastTheEndOfTheTrack)
+{
+    LockstepMixer mixer;
+    m_pSounds->Init();
+    ASSERT_TRUE(mixer.Holds());
+    m_pSounds->PlayMusic();
+    EXPECT_EQ(std::vector<int>{-1}, m_Log.m_MusicLoops);
+    for (double played = 0.0; played < kLongerThanTheMusic; played += 1.0)
+        mixer.Advance(1.0);
+    EXPECT_EQ(1, Mix_PlayingMusic());
+
+    // And so it does after a pause.
+    m_pSounds->PauseMusic();
+    mixer.Advance(1.0);
+    m_pSounds->ResumeMusic();
+    for (double played = 0.0; played < kLongerThanTheMusic; played += 1.0)
+        mixer.Advance(1.0);
+    EXPECT_EQ(1, Mix_PlayingMusic());
+}
+
+TEST_F(SoundManagerTest, QuitLeavesTheManagerAsBeforeInit)
+{
+    m_pSounds->Init();
+    ASSERT_NE(nullptr, m_pSounds->GetMusic());
+    ASSERT_GE(m_pSounds->PlaySnd(SoundManager::kSink, -1), 0);
+    m_pSounds->Quit();
+    EXPECT_EQ(0u, m_pSounds->GetSoundCount());
+    EXPECT_EQ(nullptr, m_pSounds->GetMusic());
+    EXPECT_EQ(0, Mix_QuerySpec(nullptr, nullptr, nullptr));
+    EXPECT_EQ(-1, m_pSounds->PlaySnd(SoundManager::kSink, -1));
+    // The closed mixer's channels are not reached.
+    m_pSounds->HaltSound(3);
+    m_pSounds->HaltSound(-1);
+
+    m_pSounds->Init();
+    EXPECT_EQ(9u, m_pSounds->GetSoundCount());
+    EXPECT_GE(m_pSounds->PlaySnd(SoundManager::kSink, -1), 0);
 }

@@ -1,8 +1,11 @@
 #include "core/GameMain.h"
 
+#include "GameTest.h"
 #include "RecordingState.h"
 #include "TestSupport.h"
 #include "core/EventHandler.h"
+#include "gfx/FontRender.h"
+#include "gfx/TextObject.h"
 
 #include <SDL.h>
 #include <cstdlib>
@@ -30,7 +33,7 @@ void PushKey(Uint8 type, SDLKey sym)
     ASSERT_TRUE(testsupport::PushKey(type, sym));
 }
 
-class GameMainTest : public testing::Test
+class GameMainTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -39,7 +42,6 @@ protected:
         GameMain::getInstance()->ChangeState(&m_State);
         m_Log.clear();
     }
-    void TearDown() override { SDL_Quit(); }
 
     std::vector<std::string> m_Log;
     RecordingState m_State{"state", &m_Log};
@@ -114,6 +116,27 @@ TEST_F(GameMainTest, PlayTimeOfExactlyTheLimitStillRunsTheFrame)
     game->GameUpdate(150.0f, 0);
     EXPECT_EQ(300.0f, game->GetElapsedTime());
     EXPECT_EQ((std::vector<std::string>{"state.Update", "state.Update"}), m_Log);
+}
+
+TEST_F(GameMainTest, CaptionsCountDownOnlyWhileAStateIsCurrent)
+{
+    GameMain* game = GameMain::getInstance();
+    TextObject caption(nullptr, 24);
+    ASSERT_TRUE(FontRender::getInstance()->AddText(&caption, 1.0f, false));
+
+    game->SwapState(nullptr);
+    game->GameUpdate(5.0f, 0);
+    ASSERT_EQ(1u, FontRender::getInstance()->GetTexts().size());
+    EXPECT_EQ(1.0f, FontRender::getInstance()->GetTexts().front().m_TimeLeft);
+    // The play time counts on all the same.
+    EXPECT_EQ(5.0f, game->GetElapsedTime());
+
+    game->SwapState(&m_State);
+    game->GameUpdate(0.25f, 0);
+    ASSERT_EQ(1u, FontRender::getInstance()->GetTexts().size());
+    EXPECT_EQ(0.75f, FontRender::getInstance()->GetTexts().front().m_TimeLeft);
+    game->GameUpdate(1.0f, 0);
+    EXPECT_TRUE(FontRender::getInstance()->GetTexts().empty());
 }
 
 TEST_F(GameMainTest, FirstFramePastTheLimitEndsTheRunBeforeTheUpdate)

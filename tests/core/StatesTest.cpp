@@ -1,3 +1,4 @@
+#include "GameTest.h"
 #include "RecordingState.h"
 #include "core/GameMain.h"
 #include "core/GameState.h"
@@ -17,9 +18,11 @@ SDL_KeyboardEvent Key(Uint8 type, SDLKey sym)
     return key;
 }
 
+using States = testsupport::GameTest;
+
 } // namespace
 
-TEST(States, ChangeStateLeavesTheOldThenEntersTheNewOnceCurrent)
+TEST_F(States, ChangeStateLeavesTheOldThenEntersTheNewOnceCurrent)
 {
     std::vector<std::string> log;
     RecordingState first("first", &log);
@@ -36,7 +39,7 @@ TEST(States, ChangeStateLeavesTheOldThenEntersTheNewOnceCurrent)
     EXPECT_EQ((std::vector<std::string>{"second.Exit", "second.Enter"}), log);
 }
 
-TEST(States, SwapStateNeitherLeavesNorEnters)
+TEST_F(States, SwapStateNeitherLeavesNorEnters)
 {
     std::vector<std::string> log;
     RecordingState first("first", &log);
@@ -50,7 +53,7 @@ TEST(States, SwapStateNeitherLeavesNorEnters)
     EXPECT_EQ(&second, game->GetState());
 }
 
-TEST(States, TheFrameReachesOnlyTheCurrentState)
+TEST_F(States, TheFrameReachesOnlyTheCurrentState)
 {
     std::vector<std::string> log;
     RecordingState state("state", &log);
@@ -70,7 +73,7 @@ TEST(States, TheFrameReachesOnlyTheCurrentState)
     EXPECT_EQ(0.25f, state.m_LastDt);
 }
 
-TEST(States, MenuMovesOnToTheGameOnSpacePressOrRelease)
+TEST_F(States, MenuMovesOnToTheGameOnSpacePressOrRelease)
 {
     GameMain* game = GameMain::getInstance();
     for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP})
@@ -89,7 +92,7 @@ TEST(States, MenuMovesOnToTheGameOnSpacePressOrRelease)
     }
 }
 
-TEST(States, EmptyStatesDoNothingAndReportSuccess)
+TEST_F(States, EmptyStatesDoNothingAndReportSuccess)
 {
     for (BaseState* state : {static_cast<BaseState*>(GameState::getInstance()),
                              static_cast<BaseState*>(MenuState::getInstance())})

@@ -1,3 +1,4 @@
+#include "GameTest.h"
 #include "GfxTestSupport.h"
 #include "gfx/FontRender.h"
 #include "gfx/TextObject.h"
@@ -14,7 +15,7 @@ namespace
 const char* const kFont = FLATMATES_SOURCE_DIR "/assets/fonts/arial.ttf";
 const Rgb kInk = {76, 48, 64};
 
-class CaptionTest : public testing::Test
+class CaptionTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -28,8 +29,7 @@ protected:
     void TearDown() override
     {
         SDL_FreeSurface(m_pScreen);
-        TTF_Quit();
-        SDL_Quit();
+        GameTest::TearDown();
     }
 
     // How many pixels of the screen have colour c.
@@ -166,4 +166,46 @@ TEST_F(CaptionTest, TheListRefusesNullAndACaptionAlreadyListed)
     EXPECT_EQ(&first, captions->GetTexts().front().m_Object);
     captions->Update(1.5f);
     EXPECT_TRUE(captions->GetTexts().empty());
+}
+
+TEST_F(CaptionTest, CaptionsPileUpTheLaterOverTheEarlier)
+{
+    const Rgb red = {200, 0, 0}, green = {0, 200, 0}, blue = {0, 0, 200};
+    TextObject longer(kFont, 24), first(kFont, 24), second(kFont, 24);
+    longer.SetText("Hey! I was listening to that!");
+    longer.SetColor(blue.r, blue.g, blue.b);
+    first.SetText("Hey!");
+    first.SetColor(red.r, red.g, red.b);
+    second.SetText("Hey!");
+    second.SetColor(green.r, green.g, green.b);
+    FontRender* captions = FontRender::getInstance();
+    ASSERT_TRUE(captions->AddText(&longer, 3.0f, false));
+    ASSERT_TRUE(captions->AddText(&first, 3.0f, false));
+    ASSERT_TRUE(captions->AddText(&second, 3.0f, false));
+    EXPECT_EQ(3u, captions->GetTexts().size());
+
+    // The same words in the same place: the later caption covers the
+    // earlier one wholly, and the longer one shows beyond them both.
+    DrawCaptions();
+    EXPECT_EQ(0, Count(red));
+    EXPECT_GT(Count(green), 20);
+    EXPECT_GT(Count(blue), 20);
+}
+
+TEST_F(CaptionTest, CaptionsExpiringTogetherAllGoAndTheRestStillCountDown)
+{
+    TextObject a(nullptr, 24), b(nullptr, 24), c(nullptr, 24), d(nullptr, 24), e(nullptr, 24);
+    FontRender* captions = FontRender::getInstance();
+    for (TextObject* text : {&a, &b})
+        ASSERT_TRUE(captions->AddText(text, 1.0f, false));
+    ASSERT_TRUE(captions->AddText(&c, 5.0f, false));
+    ASSERT_TRUE(captions->AddText(&d, 1.0f, false));
+    ASSERT_TRUE(captions->AddText(&e, 4.0f, false));
+
+    captions->Update(2.0f);
+    ASSERT_EQ(2u, captions->GetTexts().size());
+    EXPECT_EQ(&c, captions->GetTexts().front().m_Object);
+    EXPECT_EQ(3.0f, captions->GetTexts().front().m_TimeLeft);
+    EXPECT_EQ(&e, captions->GetTexts().back().m_Object);
+    EXPECT_EQ(2.0f, captions->GetTexts().back().m_TimeLeft);
 }

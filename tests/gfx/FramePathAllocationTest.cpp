@@ -1,6 +1,7 @@
 // The frame path must not touch the heap: this program counts every global
 // operator new, and watches operator delete to see owned captions go.
 
+#include "GameTest.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"
@@ -85,7 +86,7 @@ TextObject* NewCaption(const char* line)
     return text;
 }
 
-class FramePathTest : public testing::Test
+class FramePathTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -95,12 +96,6 @@ protected:
         m_pScreen = SDL_SetVideoMode(1024, 768, 32, 0);
         ASSERT_NE(nullptr, m_pScreen);
     }
-    void TearDown() override
-    {
-        TTF_Quit();
-        SDL_Quit();
-    }
-
     // One frame of the media layer: sprites stepped and drawn, captions
     // counted down and drawn.
     void Frame(float dt)

@@ -1,5 +1,6 @@
 #include "gfx/Sprite.h"
 
+#include "GameTest.h"
 #include "GfxTestSupport.h"
 #include "TestPng.h"
 #include "play/StateTest.h"
@@ -33,7 +34,7 @@ TestPng SolidSheet(const std::vector<Rgb>& frames, int width, int height)
     return png;
 }
 
-class SpriteTest : public testing::Test
+class SpriteTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -43,8 +44,6 @@ protected:
         ASSERT_NE(nullptr, m_pScreen);
         Fill(m_pScreen, kBackground);
     }
-    void TearDown() override { SDL_Quit(); }
-
     // Writes png into the scratch folder and loads it into a new sprite.
     std::unique_ptr<Sprite> Load(const TestPng& png, const std::string& name = "sheet.png")
     {
@@ -418,6 +417,53 @@ TEST_F(SpriteTest, ACopySharesThePictureAndLeavesItToTheSource)
     source->SetCurrAnim(7);
     EXPECT_EQ(1, source->Render(m_pScreen));
     EXPECT_EQ(kRed, At(20, 20));
+}
+
+TEST_F(SpriteTest, ACopyKeepsTheCurrentFrameOfEachAnimation)
+{
+    std::unique_ptr<Sprite> source = LoadRgbSheet();
+    LoadAnimations(*source, "3 0 1 2\n3 2 1 0\n");
+    source->Update(0.15f); // animation 0 at index 1
+    source->SetCurrAnim(1);
+    source->Update(0.22f); // animation 1 at index 2
+
+    Sprite copy(*source);
+    ASSERT_EQ(2u, copy.GetAnims().size());
+    EXPECT_EQ(1u, copy.GetAnims()[0].m_CurrFrame);
+    EXPECT_EQ(2u, copy.GetAnims()[1].m_CurrFrame);
+    copy.SetPos(0, 0);
+    copy.Render(m_pScreen);
+    EXPECT_EQ(kRed, At(0, 0));
+    copy.SetCurrAnim(0);
+    copy.Render(m_pScreen);
+    EXPECT_EQ(kGreen, At(0, 0));
+}
+
+TEST_F(SpriteTest, ANewPictureKeepsPlaceAndAnimationsAndTakesItsOwnSize)
+{
+    std::unique_ptr<Sprite> sprite = LoadRgbSheet();
+    LoadAnimations(*sprite, "3 0 1 2\n");
+    sprite->SetPos(8, 4);
+    sprite->Update(0.15f); // at index 1: green
+
+    const std::string other = m_Folder.File("other.png");
+    ASSERT_TRUE(SolidSheet({kBlue, kGreen, kRed, kBlue}, 3, 2).Write(other));
+    sprite->LoadImg(other.c_str());
+    EXPECT_EQ(8.0, sprite->m_PosX);
+    EXPECT_EQ(4.0, sprite->m_PosY);
+    ASSERT_EQ(1u, sprite->GetAnims().size());
+    EXPECT_EQ(1u, sprite->GetAnims()[0].m_CurrFrame);
+    // The frame is the whole new picture again until dimensions are set.
+    EXPECT_EQ(0, sprite->GetFrameRect().x);
+    EXPECT_EQ(0, sprite->GetFrameRect().y);
+    EXPECT_EQ(24, sprite->GetFrameRect().w);
+    EXPECT_EQ(4, sprite->GetFrameRect().h);
+
+    sprite->SetDimensions(6, 4);
+    sprite->Render(m_pScreen);
+    EXPECT_EQ(kGreen, At(8, 4));
+    EXPECT_EQ(kGreen, At(13, 7));
+    EXPECT_EQ(kBackground, At(14, 4));
 }
 
 TEST_F(SpriteTest, ABadPictureLeavesNoPictureAndDrawsNothing)

@@ -1,5 +1,6 @@
 #include "objects/CollisionSystem.h"
 
+#include "GameTest.h"
 #include "actors/Player.h"
 #include "objects/BaseObject.h"
 #include "play/StateTest.h"
@@ -39,7 +40,7 @@ private:
     char m_SwitchTo;
 };
 
-class CollisionTest : public testing::Test
+class CollisionTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -47,7 +48,6 @@ protected:
         StateTest::getInstance()->SetRoom('a');
         g_Contacts.clear();
     }
-    void TearDown() override { m_Registry->CleanUp(); }
 
     // The player's reach becomes [x + 50, x + 76].
     BaseObject* QueryAt(float x)

@@ -1,6 +1,7 @@
 // What each use of each household object does: captions, on state, icon,
 // picture, sounds, music and darkness, use by use.
 
+#include "GameTest.h"
 #include "SoundLog.h"
 #include "actors/Player.h"
 #include "gfx/FontRender.h"
@@ -162,7 +163,7 @@ std::vector<Caption> TakeCaptions()
 
 // Real pictures and fonts from the content directory; no audio device, so
 // every sound start fails as it does on a machine without one.
-class HouseholdTest : public testing::Test
+class HouseholdTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -170,12 +171,6 @@ protected:
         ASSERT_EQ(0, chdir(FLATMATES_SOURCE_DIR));
         ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO));
         ASSERT_EQ(0, TTF_Init());
-    }
-    void TearDown() override
-    {
-        FontRender::getInstance()->Update(1000.0f);
-        TTF_Quit();
-        SDL_Quit();
     }
 
     // Builds and registers an object with the icon and hidden picture it is
@@ -191,6 +186,7 @@ protected:
         {
             object->m_OnSprite = new Sprite();
             object->m_OnSprite->Hide();
+            StateTest::getInstance()->AddSprite(object->m_OnSprite);
         }
         CollisionSystem::getInstance()->RegisterColObj(object);
         return object;
@@ -246,6 +242,9 @@ TEST_P(UseTest, EveryUseDoesWhatTheObjectIsFor)
         const std::vector<unsigned int>& branch = on ? b.m_OnSounds : b.m_OffSounds;
         sounds.insert(sounds.end(), branch.begin(), branch.end());
         EXPECT_EQ(sounds, m_Sounds.Ids());
+        // Effects play once; only the running water goes on until halted.
+        for (const SoundLog::Play& play : m_Sounds.m_Plays)
+            EXPECT_EQ(play.m_Id == SoundManager::kSink ? -1 : 0, play.m_Loops) << "sound " << play.m_Id;
         // Nothing started, so nothing may be stopped.
         EXPECT_TRUE(m_Sounds.m_Halts.empty());
         EXPECT_EQ(b.m_PausesMusic ? std::vector<bool>{on} : std::vector<bool>{}, m_Sounds.m_Music);
@@ -332,12 +331,6 @@ protected:
         ASSERT_NE(-1, m_Footsteps);
         m_Sounds.Clear();
     }
-    void TearDown() override
-    {
-        Mix_CloseAudio();
-        HouseholdTest::TearDown();
-    }
-
     int m_Footsteps = -1;
     SinkObj m_Sink;
 };

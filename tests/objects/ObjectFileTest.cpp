@@ -1,5 +1,6 @@
 // Reading the object file and furnishing the flat from it.
 
+#include "GameTest.h"
 #include "gfx/Sprite.h"
 #include "objects/BaseObject.h"
 #include "objects/CollisionSystem.h"
@@ -8,6 +9,7 @@
 #include "play/StateTest.h"
 
 #include <SDL.h>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <list>
 #include <sstream>
@@ -18,7 +20,7 @@
 namespace
 {
 
-class ObjectFileTest : public testing::Test
+class ObjectFileTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -26,7 +28,6 @@ protected:
         ASSERT_EQ(0, chdir(FLATMATES_SOURCE_DIR));
         ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
     }
-    void TearDown() override { SDL_Quit(); }
 
     static void Read(const std::string& text)
     {
@@ -42,14 +43,8 @@ protected:
         return names;
     }
     static const std::list<Sprite*>& Pictures() { return StateTest::getInstance()->GetSprites(); }
-    // Empties the registry. The icons are the objects' own, but objects do
-    // not delete their sprites.
-    static void Clear()
-    {
-        for (BaseObject* object : Objects())
-            delete object->m_Icon;
-        CollisionSystem::getInstance()->CleanUp();
-    }
+    // Empties the registry and the scenery.
+    static void Clear() { testsupport::EmptyFlat(); }
 };
 
 // One row of what each name becomes.
@@ -62,17 +57,39 @@ struct Furnishing
     bool m_DarkFrame;
     double m_X;
     int m_Width;
+    // The switched-on look in the room.
+    const char* m_Picture;
 };
 
+// clang-format off
 const Furnishing kFurnishings[] = {
-    {"Outlet1", 1, true, true, true, 460, 128},  {"Outlet2", 2, true, true, true, 732, 256},
-    {"Outlet3", 3, true, true, true, 526, 128},  {"Outlet4", 4, true, true, false, 128, 128},
-    {"Tomato", 5, true, false, false, 0, 0},     {"Sink", 6, true, true, false, 0, 128},
-    {"Toaster", 7, true, true, false, 128, 128}, {"Drink", 8, true, true, true, 310, 128},
-    {"Clock", 9, true, true, false, 86, 128},    {"Lamp", 10, true, true, false, 460, 128},
-    {"Pills", 11, true, true, true, 676, 128},   {"LightSwitch1", 12, true, false, false, 0, 0},
-    {"Hallway1", 14, false, false, false, 0, 0}, {"Hallway2", 15, false, false, false, 0, 0},
+    {"Outlet1",      1,  true,  true,  true,  460, 128, "assets/lamp_unplug_light.png"},
+    {"Outlet2",      2,  true,  true,  true,  732, 256, "assets/tv_on_light.png"},
+    {"Outlet3",      3,  true,  true,  true,  526, 128, "assets/phonographplug_on_light.png"},
+    {"Outlet4",      4,  true,  true,  false, 128, 128, "assets/toasterplug_on.png"},
+    {"Tomato",       5,  true,  false, false, 0,   0,   nullptr},
+    {"Sink",         6,  true,  true,  false, 0,   128, "assets/sink_on.png"},
+    {"Toaster",      7,  true,  true,  false, 128, 128, "assets/toaster_on.png"},
+    {"Drink",        8,  true,  true,  true,  310, 128, "assets/drink_on_light.png"},
+    {"Clock",        9,  true,  true,  false, 86,  128, "assets/clock_on.png"},
+    {"Lamp",         10, true,  true,  false, 460, 128, "assets/lamp_on.png"},
+    {"Pills",        11, true,  true,  true,  676, 128, "assets/pills_on_light.png"},
+    {"LightSwitch1", 12, true,  false, false, 0,   0,   nullptr},
+    {"Hallway1",     14, false, false, false, 0,   0,   nullptr},
+    {"Hallway2",     15, false, false, false, 0,   0,   nullptr},
 };
+// clang-format on
+
+// Same size and same pixels as a fresh load of path.
+bool ShowsPicture(const Sprite* sprite, const char* path)
+{
+    Sprite reference;
+    reference.LoadImg(path);
+    const SDL_Surface* a = sprite->GetImage();
+    const SDL_Surface* b = reference.GetImage();
+    return a != nullptr && b != nullptr && a->w == b->w && a->h == b->h && a->pitch == b->pitch &&
+           std::memcmp(a->pixels, b->pixels, static_cast<size_t>(a->pitch) * a->h) == 0;
+}
 
 TEST_F(ObjectFileTest, EveryNameBecomesItsObjectWithIconAndHiddenPicture)
 {
@@ -106,7 +123,7 @@ TEST_F(ObjectFileTest, EveryNameBecomesItsObjectWithIconAndHiddenPicture)
         ASSERT_NE(Pictures().end(), picture);
         EXPECT_EQ(*picture++, object->m_OnSprite);
         const Sprite* look = object->m_OnSprite;
-        EXPECT_NE(nullptr, look->GetImage());
+        EXPECT_TRUE(ShowsPicture(look, row.m_Picture)) << "expected " << row.m_Picture;
         EXPECT_TRUE(look->IsHidden());
         EXPECT_DOUBLE_EQ(row.m_X, look->m_PosX);
         EXPECT_DOUBLE_EQ(320.0, look->m_PosY);

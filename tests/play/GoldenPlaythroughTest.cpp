@@ -1,18 +1,25 @@
 // The whole flat played from one fixed script, a frame at a time, with the
-// picture of every frame compared with the one recorded in tests/play/golden/:
-// whatever changes what the player sees shows up here, at the frame where it
-// starts.
+// picture of every frame and every sound the game asks for compared with
+// what is recorded in tests/play/golden/: whatever changes what the player
+// sees or hears shows up here, at the frame where it starts.
 //
-// After a deliberate change, record the pictures again with `make goldens`.
+// The mixer is moved on by the script's own frame time (LockstepMixer), so
+// the sounds end, and free their channels, at the same frames on every run.
+//
+// After a deliberate change, record both again with `make goldens`.
 // FLATMATES_GOLDEN_BMP=<file.bmp> keeps the first frame that differs, to look
 // at.
 
+#include "GameTest.h"
+#include "LockstepMixer.h"
+#include "SoundLog.h"
 #include "actors/Player.h"
 #include "objects/BaseObject.h"
 #include "play/PlayDriver.h"
 #include "play/StateTest.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -190,10 +197,15 @@ std::uint64_t ScreenHash(SDL_Surface* screen)
 }
 
 // Both SDL 1.2 providers (classic SDL and sdl12-compat) draw every frame of
-// the script alike, so one recording serves both.
+// the script alike and play the same sounds, so one recording serves both.
 std::string GoldenPath()
 {
     return std::string(FLATMATES_SOURCE_DIR) + "/tests/play/golden/playthrough.txt";
+}
+
+std::string GoldenSoundsPath()
+{
+    return std::string(FLATMATES_SOURCE_DIR) + "/tests/play/golden/sounds.txt";
 }
 
 // Which SDL 1.2 is playing, for the reports.
@@ -218,6 +230,37 @@ std::vector<std::uint64_t> ReadGolden(const std::string& path)
     return hashes;
 }
 
+// The lines of a recording, less its comments.
+std::vector<std::string> ReadGoldenSounds(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line))
+    {
+        if (!line.empty() && line[0] != '#')
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+bool WriteGoldenSounds(const std::string& path, const std::vector<std::string>& lines)
+{
+    std::ofstream file(path);
+    file << "# The scripted playthrough of tests/play/GoldenPlaythroughTest.cpp, heard: every call that\n"
+            "# reached the mixer through the sound manager, one a line, after the frame that made it (0\n"
+            "# for the start-up). Channels are the ones the mixer handed out. Recorded by `make goldens`.\n";
+    for (const std::string& line : lines)
+        file << line << '\n';
+    return static_cast<bool>(file);
+}
+
+// The frame a line of the sound log belongs to.
+size_t FrameOf(const std::string& line)
+{
+    return static_cast<size_t>(std::strtoul(line.c_str(), nullptr, 10));
+}
+
 bool WriteGolden(const std::string& path, const std::vector<std::uint64_t>& hashes)
 {
     std::ofstream file(path);
@@ -232,12 +275,14 @@ bool WriteGolden(const std::string& path, const std::vector<std::uint64_t>& hash
     return static_cast<bool>(file);
 }
 
-class GoldenPlaythroughTest : public testing::Test
+class GoldenPlaythroughTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(PlayDriver::StartGame());
+        ASSERT_TRUE(m_Mixer.Holds()) << "the game opened no audio device";
+        TakeSounds();
         // The hash reads the screen as 32-bit pixels.
         ASSERT_EQ(4, GameMain::getInstance()->getSurface()->format->BytesPerPixel);
         // Whatever SDL queued while the window opened differs between the
@@ -248,7 +293,45 @@ protected:
         }
         m_Recording = std::getenv("FLATMATES_RECORD_GOLDENS") != nullptr;
         if (!m_Recording)
+        {
             m_Golden = ReadGolden(GoldenPath());
+            m_GoldenSounds = ReadGoldenSounds(GoldenSoundsPath());
+        }
+    }
+
+    // Moves what the sound manager was asked since the last frame into the
+    // log, under the number of the frame played last.
+    void TakeSounds()
+    {
+        for (const std::string& line : m_Sounds.m_Lines)
+            m_SoundLines.push_back(std::to_string(m_Play.Frames()) + " " + line);
+        m_Sounds.Clear();
+    }
+
+    // The script line that played a frame, for the reports.
+    std::string StepOf(size_t frame) const
+    {
+        if (frame == 0 || frame > m_FrameSteps.size() || m_FrameSteps[frame - 1] == nullptr)
+            return "the start-up";
+        const Step* step = m_FrameSteps[frame - 1];
+        return "script line " + std::to_string(step->m_Line) + ": " + step->m_Text;
+    }
+
+    // Where the sounds heard first part from the recorded ones, or "".
+    std::string FirstSoundDifference() const
+    {
+        const size_t common = std::min(m_SoundLines.size(), m_GoldenSounds.size());
+        size_t i = 0;
+        while (i < common && m_SoundLines[i] == m_GoldenSounds[i])
+            ++i;
+        if (i == m_SoundLines.size() && i == m_GoldenSounds.size())
+            return "";
+        const std::string heard = i < m_SoundLines.size() ? m_SoundLines[i] : "(nothing more)";
+        const std::string recorded = i < m_GoldenSounds.size() ? m_GoldenSounds[i] : "(nothing more)";
+        size_t frame = std::min(i < m_SoundLines.size() ? FrameOf(heard) : SIZE_MAX,
+                                i < m_GoldenSounds.size() ? FrameOf(recorded) : SIZE_MAX);
+        return "the sounds of frame " + std::to_string(frame) + " differ (" + StepOf(frame) + "): heard \"" +
+               heard + "\", recorded \"" + recorded + "\"";
     }
 
     // Plays one step of the script; false when the game is not where the
@@ -323,6 +406,9 @@ protected:
         if (type != SDL_NOEVENT && !PlayDriver::Push(type, sym))
             ADD_FAILURE() << "SDL refused a key event";
         m_Play.Frame();
+        m_Mixer.Advance(PlayDriver::kFrameTime);
+        m_FrameSteps.push_back(m_Step);
+        TakeSounds();
 
         SDL_Surface* screen = GameMain::getInstance()->getSurface();
         m_Hashes.push_back(ScreenHash(screen));
@@ -336,8 +422,14 @@ protected:
             SDL_SaveBMP(screen, bmp);
     }
 
+    // Made before the game starts, so that it takes over its audio device.
+    LockstepMixer m_Mixer;
+    SoundLog m_Sounds;
     PlayDriver m_Play;
     bool m_Recording = false;
+    std::vector<std::string> m_GoldenSounds;
+    std::vector<std::string> m_SoundLines;
+    std::vector<const Step*> m_FrameSteps;
     std::vector<std::uint64_t> m_Golden;
     std::vector<std::uint64_t> m_Hashes;
     const Step* m_Step = nullptr;
@@ -358,7 +450,10 @@ TEST_F(GoldenPlaythroughTest, EveryFrameOfTheScriptedVisitLooksAsRecorded)
     {
         ASSERT_FALSE(HasFailure()) << "not recorded: the script did not play as written";
         ASSERT_TRUE(WriteGolden(path, m_Hashes)) << "cannot write " << path;
-        std::printf("recorded %zu frames in %s\n", m_Hashes.size(), path.c_str());
+        ASSERT_TRUE(WriteGoldenSounds(GoldenSoundsPath(), m_SoundLines))
+            << "cannot write " << GoldenSoundsPath();
+        std::printf("recorded %zu frames in %s and %zu sounds in %s\n", m_Hashes.size(), path.c_str(),
+                    m_SoundLines.size(), GoldenSoundsPath().c_str());
         return;
     }
 
@@ -373,6 +468,12 @@ TEST_F(GoldenPlaythroughTest, EveryFrameOfTheScriptedVisitLooksAsRecorded)
     }
     EXPECT_EQ(m_Golden.size(), m_Hashes.size()) << "the script played a different number of frames than "
                                                    "were recorded";
+
+    ASSERT_FALSE(m_GoldenSounds.empty())
+        << "no recorded sounds in " << GoldenSoundsPath() << "; record them with `make goldens`";
+    const std::string heard = FirstSoundDifference();
+    EXPECT_TRUE(heard.empty()) << "on " << Provider() << ", " << heard << " (" << GoldenSoundsPath()
+                               << "; re-record with `make goldens` if the change is meant)";
 }
 
 } // namespace

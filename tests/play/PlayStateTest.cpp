@@ -1,3 +1,4 @@
+#include "GameTest.h"
 #include "TestSupport.h"
 #include "actors/Player.h"
 #include "core/EventHandler.h"
@@ -32,7 +33,7 @@ bool ShowsPicture(const Sprite* sprite, const char* path)
 }
 
 // The play state entered with the real content, on a dummy window.
-class PlayStateTest : public testing::Test
+class PlayStateTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
@@ -53,9 +54,11 @@ protected:
     StateTest* m_State = nullptr;
 };
 
+using PlayStateBeforeEntering = testsupport::GameTest;
+
 } // namespace
 
-TEST(PlayStateBeforeEntering, HasNoRoomAndTakesSprites)
+TEST_F(PlayStateBeforeEntering, HasNoRoomAndTakesSprites)
 {
     StateTest* state = StateTest::getInstance();
     EXPECT_EQ(0, state->GetRoom());
@@ -264,4 +267,39 @@ TEST_F(PlayStateTest, EnteringAgainKeepsTheObjectPicturesAlive)
     EXPECT_EQ(m_State->GetGirl(), m_State->GetSprites().back());
     EXPECT_EQ(1u, m_State->GetClones().size());
     Frame(0.01f);
+}
+
+TEST_F(PlayStateTest, TheFlatmateMovesOnWhileTheOtherRoomShows)
+{
+    Sprite* girl = m_State->GetGirl();
+    ASSERT_EQ('a', m_State->GetRoom());
+    Frame(0.01f);
+    const int anim = girl->GetCurrAnim();
+    ASSERT_GT(girl->GetAnims().size(), static_cast<size_t>(anim));
+    ASSERT_GT(girl->GetAnims()[anim].m_Frames.size(), 1u);
+    const unsigned int before = girl->GetAnims()[anim].m_CurrFrame;
+    Frame(0.25f);
+    EXPECT_EQ(before + 2, girl->GetAnims()[anim].m_CurrFrame);
+}
+
+TEST_F(PlayStateTest, ThroughAPassageTheManIsDrawnAtTheOldPlaceForOneFrame)
+{
+    const std::string folder = testsupport::MakeTempFolder();
+    Player* player = m_State->GetPlayer();
+    player->GetSprite()->LoadImg(
+        testsupport::WriteSolidPicture(folder, "blue.bmp", 16, 16, 0, 0, 250).c_str());
+    SDL_Surface* screen = GameMain::getInstance()->getSurface();
+
+    // Into room b, then on to its right-hand passage back into room a.
+    m_State->SetRoom('b');
+    player->SetPos(960.0f, START_Y);
+    Frame(0.0f);
+    EXPECT_EQ('a', m_State->GetRoom());
+    EXPECT_EQ(ROOM_A_X, player->GetX());
+    EXPECT_EQ(0x0000fau, testsupport::PixelAt(screen, 970, 330)) << "drawn where he stood";
+    EXPECT_NE(0x0000fau, testsupport::PixelAt(screen, 10, 330));
+
+    Frame(0.0f);
+    EXPECT_EQ(0x0000fau, testsupport::PixelAt(screen, 10, 330)) << "and at the door a frame later";
+    EXPECT_NE(0x0000fau, testsupport::PixelAt(screen, 970, 330));
 }

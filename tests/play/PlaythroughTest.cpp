@@ -2,6 +2,8 @@
 // are fed frame by frame at a fixed frame time, the way a player would press
 // them, and the rooms, objects and captions are checked on the way.
 
+#include "GameTest.h"
+#include "SoundLog.h"
 #include "actors/Player.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
@@ -9,7 +11,6 @@
 #include "objects/BaseObject.h"
 #include "objects/CollisionSystem.h"
 #include "objects/SinkObj.h"
-#include "objects/SoundLog.h"
 #include "play/PlayDriver.h"
 #include "play/StateTest.h"
 
@@ -24,7 +25,7 @@ namespace
 // A walk that has not arrived after this many frames (a minute) is lost.
 const int kMaxWalkFrames = 3600;
 
-class PlaythroughTest : public testing::Test
+class PlaythroughTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override { ASSERT_TRUE(PlayDriver::StartGame()); }
