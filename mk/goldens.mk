@@ -1,8 +1,9 @@
 # The golden playthrough (tests/play/GoldenPlaythroughTest.cpp) compares every
-# frame of a scripted visit with tests/play/golden/playthrough.txt.
-#   make goldens   records those frames again after a deliberate change to what
-#                  the game shows, on classic SDL 1.2, then checks that
-#                  sdl12-compat draws the same frames
+# frame of a scripted visit with tests/play/golden/playthrough.txt, and every
+# sound it asks for with tests/play/golden/sounds.txt.
+#   make goldens   records both again after a deliberate change to what the
+#                  game shows or plays, on classic SDL 1.2, then checks that
+#                  sdl12-compat draws the same frames and plays the same sounds
 
 .PHONY: goldens
 goldens: test-deps build
