@@ -3,8 +3,11 @@
 
 // Small helpers shared by the test programs.
 
+#include "gfx/Sprite.h"
+
 #include <SDL.h>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 
@@ -60,6 +63,23 @@ inline Uint32 PixelAt(SDL_Surface* surface, int x, int y)
     Uint8 r = 0, g = 0, b = 0;
     SDL_GetRGB(raw, surface->format, &r, &g, &b);
     return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+}
+
+// True when the sprite holds the same pixels as a fresh load of path.
+inline bool ShowsPicture(const Sprite* sprite, const char* path)
+{
+    Sprite reference;
+    reference.LoadImg(path);
+    SDL_Surface* a = sprite->GetImage();
+    SDL_Surface* b = reference.GetImage();
+    if (a == nullptr || b == nullptr || a->w != b->w || a->h != b->h || a->pitch != b->pitch)
+        return false;
+    SDL_LockSurface(a);
+    SDL_LockSurface(b);
+    const bool same = std::memcmp(a->pixels, b->pixels, size_t(a->pitch) * a->h) == 0;
+    SDL_UnlockSurface(b);
+    SDL_UnlockSurface(a);
+    return same;
 }
 
 } // namespace testsupport

@@ -1,6 +1,7 @@
 // Reading the object file and furnishing the flat from it.
 
 #include "GameTest.h"
+#include "TestSupport.h"
 #include "gfx/Sprite.h"
 #include "objects/BaseObject.h"
 #include "objects/CollisionSystem.h"
@@ -9,7 +10,6 @@
 #include "play/StateTest.h"
 
 #include <SDL.h>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <list>
 #include <sstream>
@@ -80,17 +80,6 @@ const Furnishing kFurnishings[] = {
 };
 // clang-format on
 
-// Same size and same pixels as a fresh load of path.
-bool ShowsPicture(const Sprite* sprite, const char* path)
-{
-    Sprite reference;
-    reference.LoadImg(path);
-    const SDL_Surface* a = sprite->GetImage();
-    const SDL_Surface* b = reference.GetImage();
-    return a != nullptr && b != nullptr && a->w == b->w && a->h == b->h && a->pitch == b->pitch &&
-           std::memcmp(a->pixels, b->pixels, static_cast<size_t>(a->pitch) * a->h) == 0;
-}
-
 TEST_F(ObjectFileTest, EveryNameBecomesItsObjectWithIconAndHiddenPicture)
 {
     std::string file;
@@ -123,7 +112,7 @@ TEST_F(ObjectFileTest, EveryNameBecomesItsObjectWithIconAndHiddenPicture)
         ASSERT_NE(Pictures().end(), picture);
         EXPECT_EQ(*picture++, object->m_OnSprite);
         const Sprite* look = object->m_OnSprite;
-        EXPECT_TRUE(ShowsPicture(look, row.m_Picture)) << "expected " << row.m_Picture;
+        EXPECT_TRUE(testsupport::ShowsPicture(look, row.m_Picture)) << "expected " << row.m_Picture;
         EXPECT_TRUE(look->IsHidden());
         EXPECT_DOUBLE_EQ(row.m_X, look->m_PosX);
         EXPECT_DOUBLE_EQ(320.0, look->m_PosY);

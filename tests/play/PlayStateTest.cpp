@@ -8,29 +8,11 @@
 #include "play/StateTest.h"
 
 #include <SDL_mixer.h>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <list>
 
 namespace
 {
-
-// True when the sprite holds the same pixels as a fresh load of path.
-bool ShowsPicture(const Sprite* sprite, const char* path)
-{
-    Sprite reference;
-    reference.LoadImg(path);
-    SDL_Surface* a = sprite->GetImage();
-    SDL_Surface* b = reference.GetImage();
-    if (a == nullptr || b == nullptr || a->w != b->w || a->h != b->h || a->pitch != b->pitch)
-        return false;
-    SDL_LockSurface(a);
-    SDL_LockSurface(b);
-    const bool same = std::memcmp(a->pixels, b->pixels, size_t(a->pitch) * a->h) == 0;
-    SDL_UnlockSurface(b);
-    SDL_UnlockSurface(a);
-    return same;
-}
 
 // The play state entered with the real content, on a dummy window.
 class PlayStateTest : public testsupport::GameTest
@@ -78,7 +60,7 @@ TEST_F(PlayStateTest, EnteringBuildsRoomAWithTheManTheFlatmateAndMusic)
 {
     EXPECT_EQ('a', m_State->GetRoom());
     EXPECT_FALSE(m_State->IsDark());
-    EXPECT_TRUE(ShowsPicture(m_State->GetBackground(), "assets/environment_a.png"));
+    EXPECT_TRUE(testsupport::ShowsPicture(m_State->GetBackground(), "assets/environment_a.png"));
     EXPECT_EQ(0.0, m_State->GetBackground()->m_PosX);
     EXPECT_EQ(320.0, m_State->GetBackground()->m_PosY);
 
@@ -155,12 +137,12 @@ TEST_F(PlayStateTest, RoomChangesLoadThePictureAndPlaceTheMan)
 {
     Player* player = m_State->GetPlayer();
     m_State->SetRoomDark(true);
-    EXPECT_TRUE(ShowsPicture(m_State->GetBackground(), "assets/environment_a_dark.png"));
+    EXPECT_TRUE(testsupport::ShowsPicture(m_State->GetBackground(), "assets/environment_a_dark.png"));
 
     m_State->SetRoom('b');
     EXPECT_EQ('b', m_State->GetRoom());
     EXPECT_TRUE(m_State->IsDark()) << "the darkness stays across rooms";
-    EXPECT_TRUE(ShowsPicture(m_State->GetBackground(), "assets/environment_b_dark.png"));
+    EXPECT_TRUE(testsupport::ShowsPicture(m_State->GetBackground(), "assets/environment_b_dark.png"));
     EXPECT_EQ(ROOM_B_X, player->GetX());
     EXPECT_EQ(START_Y, player->GetY());
 
@@ -172,10 +154,10 @@ TEST_F(PlayStateTest, RoomChangesLoadThePictureAndPlaceTheMan)
     EXPECT_EQ(10, m_State->GetBackground()->GetFrameRect().w);
 
     m_State->SetRoomDark(false);
-    EXPECT_TRUE(ShowsPicture(m_State->GetBackground(), "assets/environment_b.png"));
+    EXPECT_TRUE(testsupport::ShowsPicture(m_State->GetBackground(), "assets/environment_b.png"));
     m_State->SetRoom('a');
     EXPECT_EQ(ROOM_A_X, player->GetX());
-    EXPECT_TRUE(ShowsPicture(m_State->GetBackground(), "assets/environment_a.png"));
+    EXPECT_TRUE(testsupport::ShowsPicture(m_State->GetBackground(), "assets/environment_a.png"));
 }
 
 TEST_F(PlayStateTest, DarknessSwitchesEverySceneryAnimation)
