@@ -8,7 +8,8 @@ MEMCHECK_DIR ?= build-memcheck
 MEMCHECK_PACKAGES := $(TEST_PACKAGES) valgrind
 MEMCHECK_SECONDS ?= 20
 VALGRIND := valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
-	--errors-for-leak-kinds=definite --track-origins=yes --num-callers=30 --error-exitcode=3
+	--errors-for-leak-kinds=definite --track-origins=yes --num-callers=30 --error-exitcode=3 \
+	--suppressions=$(CURDIR)/tests/valgrind.supp
 
 .PHONY: memcheck memcheck-build memcheck-deps
 
