@@ -27,19 +27,19 @@ bool FontRender::AddText(TextObject* object, float seconds, bool owned)
 {
     if (object == nullptr)
         return false;
-    for (const Data& data : m_Texts)
+    for (const Data& data : *m_Texts)
     {
         if (data.m_Object == object)
             return false;
     }
-    m_Texts.push_back(Data(object, seconds, owned));
+    m_Texts->push_back(Data(object, seconds, owned));
     return true;
 }
 
 void FontRender::Update(float dt)
 {
-    std::list<Data>::iterator it = m_Texts.begin();
-    while (it != m_Texts.end())
+    std::list<Data>::iterator it = m_Texts->begin();
+    while (it != m_Texts->end())
     {
         it->m_TimeLeft -= dt;
         // A caption whose time is exactly used up is still shown this frame.
@@ -47,7 +47,7 @@ void FontRender::Update(float dt)
         {
             TextObject* object = it->m_Object;
             const bool owned = it->m_Owned;
-            it = m_Texts.erase(it);
+            it = m_Texts->erase(it);
             if (owned)
                 delete object;
         }
@@ -63,5 +63,5 @@ void FontRender::Render()
     SDL_Surface* screen = GameMain::getInstance()->getSurface();
     if (screen == nullptr)
         return;
-    std::for_each(m_Texts.begin(), m_Texts.end(), RenderStuff(screen));
+    std::for_each(m_Texts->begin(), m_Texts->end(), RenderStuff(screen));
 }

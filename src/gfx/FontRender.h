@@ -1,6 +1,8 @@
 #ifndef FLATMATES_GFX_FONTRENDER_H
 #define FLATMATES_GFX_FONTRENDER_H
 
+#include "core/KeptToExit.h"
+
 #include <SDL.h>
 #include <list>
 
@@ -43,24 +45,20 @@ public:
     // Draws every caption in list order onto the game's screen.
     void Render();
 
-    const std::list<Data>& GetTexts() const { return m_Texts; }
+    const std::list<Data>& GetTexts() const { return *m_Texts; }
 
     FontRender(const FontRender&) = delete;
     FontRender& operator=(const FontRender&) = delete;
 
 private:
     FontRender() = default;
-    // Captions still shown when the game ends are not deleted. The list sits
-    // in a union, which the destructor run at exit leaves alone, so they stay
-    // owned, not lost, until the process is gone.
-    ~FontRender() {}
+    ~FontRender() = default;
 
     static FontRender m_Instance;
 
-    union
-    {
-        std::list<Data> m_Texts{};
-    };
+    // Captions still shown when the game ends are not deleted: they stay
+    // owned, not lost, until the process is gone.
+    KeptToExit<std::list<Data>> m_Texts;
 };
 
 #endif

@@ -13,12 +13,12 @@ CollisionSystem* CollisionSystem::getInstance()
 
 void CollisionSystem::RegisterColObj(BaseObject* object)
 {
-    m_Objects.push_back(object);
+    m_Objects->push_back(object);
 }
 
 BaseObject* CollisionSystem::FindObj(int id)
 {
-    for (BaseObject* object : m_Objects)
+    for (BaseObject* object : *m_Objects)
     {
         if (object != nullptr && object->m_Id == id)
             return object;
@@ -30,7 +30,7 @@ BaseObject* CollisionSystem::CheckCollision(Player* player)
 {
     const float left = player->GetColLeft();
     const float right = player->GetColRight();
-    for (BaseObject* object : m_Objects)
+    for (BaseObject* object : *m_Objects)
     {
         if (object == nullptr)
             continue;
@@ -53,10 +53,10 @@ bool CollisionSystem::Overlaps(float start, float end, float left, float right)
 
 void CollisionSystem::CleanUp()
 {
-    while (!m_Objects.empty())
+    while (!m_Objects->empty())
     {
-        BaseObject* object = m_Objects.back();
-        m_Objects.pop_back();
+        BaseObject* object = m_Objects->back();
+        m_Objects->pop_back();
         delete object;
     }
 }

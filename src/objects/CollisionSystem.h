@@ -1,6 +1,8 @@
 #ifndef FLATMATES_OBJECTS_COLLISIONSYSTEM_H
 #define FLATMATES_OBJECTS_COLLISIONSYSTEM_H
 
+#include "core/KeptToExit.h"
+
 #include <istream>
 #include <string>
 #include <vector>
@@ -46,25 +48,21 @@ public:
     // unknown names build nothing.
     void FakeFactory(float start, float end, std::string name, std::string room);
 
-    const std::vector<BaseObject*>& GetObjects() const { return m_Objects; }
+    const std::vector<BaseObject*>& GetObjects() const { return *m_Objects; }
 
     CollisionSystem(const CollisionSystem&) = delete;
     CollisionSystem& operator=(const CollisionSystem&) = delete;
 
 private:
     CollisionSystem() = default;
-    // The game ends through exit with the objects still registered and
-    // nothing is deleted. The list sits in a union, which the destructor run
-    // at exit leaves alone, so the objects stay owned, not lost, until the
-    // process is gone.
-    ~CollisionSystem() {}
+    ~CollisionSystem() = default;
 
     static CollisionSystem m_Instance;
 
-    union
-    {
-        std::vector<BaseObject*> m_Objects{};
-    };
+    // The game ends through exit with the objects still registered and
+    // nothing is deleted: they stay owned, not lost, until the process is
+    // gone.
+    KeptToExit<std::vector<BaseObject*>> m_Objects;
 };
 
 #endif

@@ -90,7 +90,7 @@ void StateTest::Enter()
     character->SetPos(START_X, START_Y);
     character->SetDimensions(kCharacterFrame, kCharacterFrame);
     m_pPlayer->SetSprite(character, true);
-    m_Clones.push_back(m_pPlayer);
+    m_Clones->push_back(m_pPlayer);
 
     SoundManager::getInstance()->PlayMusic();
 
@@ -100,7 +100,7 @@ void StateTest::Enter()
     m_pGirl->SetDimensions(kCharacterFrame, kCharacterFrame);
     m_pGirl->SetPos(kGirlX, START_Y);
     m_pGirl->m_RoomTag = 'b';
-    m_Sprites.push_back(m_pGirl);
+    m_Sprites->push_back(m_pGirl);
 
     m_bPlayerOnRight = true;
     m_fGirlTalkTime = 0.0f;
@@ -122,8 +122,8 @@ bool StateTest::Update(float dt, LARGE_INTEGER now)
         m_pGirl->SetCurrAnim(m_bPlayerOnRight ? kGirlIdleRight : kGirlIdleLeft);
     m_bPlayerOnRight = !(m_pPlayer->GetX() < kGirlX);
 
-    std::for_each(m_Sprites.begin(), m_Sprites.end(), UpdateSprites(dt));
-    std::for_each(m_Clones.begin(), m_Clones.end(), UpdateClones(dt, now));
+    std::for_each(m_Sprites->begin(), m_Sprites->end(), UpdateSprites(dt));
+    std::for_each(m_Clones->begin(), m_Clones->end(), UpdateClones(dt, now));
     return true;
 }
 
@@ -131,8 +131,8 @@ bool StateTest::Render()
 {
     SDL_Surface* screen = GameMain::getInstance()->getSurface();
     m_pBackground->Render(screen);
-    std::for_each(m_Sprites.begin(), m_Sprites.end(), RenderSprites(screen));
-    std::for_each(m_Clones.begin(), m_Clones.end(), RenderClones());
+    std::for_each(m_Sprites->begin(), m_Sprites->end(), RenderSprites(screen));
+    std::for_each(m_Clones->begin(), m_Clones->end(), RenderClones());
     return true;
 }
 
@@ -144,12 +144,12 @@ void StateTest::Exit()
     // The household objects' pictures stay: the objects keep pointing at
     // them, and entering again adds only what Enter builds. The flatmate is
     // Enter's own and goes.
-    m_Sprites.remove(m_pGirl);
+    m_Sprites->remove(m_pGirl);
     delete m_pGirl;
     m_pGirl = nullptr;
 
-    std::for_each(m_Clones.begin(), m_Clones.end(), DeleteClones());
-    m_Clones.clear();
+    std::for_each(m_Clones->begin(), m_Clones->end(), DeleteClones());
+    m_Clones->clear();
     m_pPlayer = nullptr;
 }
 
@@ -161,12 +161,12 @@ void StateTest::HandleInput(SDL_KeyboardEvent event)
 
 void StateTest::AddSprite(Sprite* sprite)
 {
-    m_Sprites.push_back(sprite);
+    m_Sprites->push_back(sprite);
 }
 
 void StateTest::RemoveSprite(Sprite* sprite)
 {
-    m_Sprites.remove(sprite);
+    m_Sprites->remove(sprite);
 }
 
 void StateTest::SetRoom(char room)
@@ -185,7 +185,7 @@ void StateTest::SetRoomDark(bool dark)
         return;
     m_bDark = dark;
     LoadRoomPicture();
-    std::for_each(m_Sprites.begin(), m_Sprites.end(), SetDarkSprites(dark));
+    std::for_each(m_Sprites->begin(), m_Sprites->end(), SetDarkSprites(dark));
 }
 
 void StateTest::GirlTalk()

@@ -3,6 +3,7 @@
 
 #include "actors/Recorder.h"
 #include "core/BaseState.h"
+#include "core/KeptToExit.h"
 #include "core/Platform.h"
 
 #include <SDL.h>
@@ -126,8 +127,8 @@ public:
     Sprite* GetBackground() const { return m_pBackground; }
     Sprite* GetGirl() const { return m_pGirl; }
     Player* GetPlayer() const { return m_pPlayer; }
-    const std::list<Sprite*>& GetSprites() const { return m_Sprites; }
-    const std::list<Player*>& GetClones() const { return m_Clones; }
+    const std::list<Sprite*>& GetSprites() const { return *m_Sprites; }
+    const std::list<Player*>& GetClones() const { return *m_Clones; }
     bool IsPlayerOnRight() const { return m_bPlayerOnRight; }
     float GetGirlTalkTime() const { return m_fGirlTalkTime; }
 
@@ -148,18 +149,10 @@ private:
     bool m_bPlayerOnRight;
     float m_fGirlTalkTime;
 
-    // The game ends with the flat still built. The lists sit in unions, which
-    // the destructor run at exit leaves alone, so what they hold stays owned,
-    // not lost, until the process is gone. They come last: Clang would want
-    // their destructors for the clean-up of a member built after them.
-    union
-    {
-        std::list<Player*> m_Clones{};
-    };
-    union
-    {
-        std::list<Sprite*> m_Sprites{};
-    };
+    // The game ends with the flat still built: what the lists hold stays
+    // owned, not lost, until the process is gone.
+    KeptToExit<std::list<Player*>> m_Clones;
+    KeptToExit<std::list<Sprite*>> m_Sprites;
 };
 
 #endif
