@@ -357,6 +357,7 @@ export async function launch({ viewport = { width: 1280, height: 900 } } = {}) {
   }
   return {
     context,
+    profile,
     close: async () => {
       await context.close();
       rmSync(profile, { recursive: true, force: true });

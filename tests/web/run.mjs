@@ -39,6 +39,9 @@ async function lookAndWalk(game) {
   expect(/sound/i.test(message), "the page does not say that the sound starts with the first key");
 
   await game.start("ArrowUp");
+  // The first key starts the sound: the page's audio running, the music on.
+  await game.until("the music playing after the first key", () => game.page.evaluate(() =>
+    SDL.audioContext && SDL.audioContext.state === "running" && SDL.music.audio && !SDL.music.audio.paused));
   const screen = await roomADrawn(game);
   expect(screen.roomShare("a") > 0.85, `only ${screen.roomShare("a").toFixed(3)} of the room band matches environment_a.png doubled`, screen);
   expect(await game.message() === "", "a message still covers the game after the start");
@@ -124,6 +127,7 @@ async function escape(game) {
   await roomADrawn(game);
   await game.page.keyboard.press("Escape");
   await visitOver(game);
+  expect(await game.page.evaluate(() => !SDL.music.audio), "the music plays on after the visit is over");
 }
 
 // The play-time limit: the page's clock runs fifty times fast, so the 300
