@@ -210,7 +210,7 @@ async function undecodable(game) {
   });
   expect(problems.some((p) => /environment_b_dark\.png could not be decoded/.test(p)),
          `the page does not name the broken picture: ${JSON.stringify(problems)}`);
-  expect(problems.some((p) => /sound could not be decoded/.test(p)),
+  expect(problems.some((p) => /sounds\/clock\.wav could not be decoded/.test(p)),
          `the page does not tell of the broken sound: ${JSON.stringify(problems)}`);
   const shown = await game.page.evaluate(() => document.getElementById("problems").innerText);
   expect(/environment_b_dark\.png/.test(shown), "the broken picture is not named where the player sees it");
