@@ -7,7 +7,8 @@
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import {
-  CAPTION_AT, CAPTION_COLOUR, Failure, Game, HEIGHT, PACE, START_X, WIDTH, launch, serve, sleep,
+  CAPTION_AT, CAPTION_COLOUR, Failure, Game, HEIGHT, PACE, ROOM_BOTTOM, ROOM_TOP, START_X, WIDTH, launch,
+  serve, shareEqual, sleep,
 } from "./harness.mjs";
 
 function expect(condition, message, screen = null) {
@@ -45,8 +46,14 @@ async function lookAndWalk(game) {
   const screen = await roomADrawn(game);
   expect(screen.roomShare("a") > 0.85, `only ${screen.roomShare("a").toFixed(3)} of the room band matches environment_a.png doubled`, screen);
   expect(await game.message() === "", "a message still covers the game after the start");
-  const start = (await game.settle()).manX();
+  const standing = await game.settle();
+  const start = standing.manX();
   expect(start === START_X, `the man stands at ${start}, not at his start point ${START_X}`);
+  // Left of him nothing covers the kitchen: there it is the picture doubled
+  // pixel for pixel, no smoothing, to the last pixel.
+  const bare = shareEqual(standing.picture.crop(0, ROOM_TOP, start, ROOM_BOTTOM),
+                          standing.pictures.room("a").crop(0, 0, start, ROOM_BOTTOM - ROOM_TOP));
+  expect(bare === 1, `only ${bare.toFixed(4)} of the bare kitchen matches environment_a.png doubled`, standing);
 
   // Held, the arrow walks him on at his pace; the times are taken around
   // each picture, so a slow machine widens them, not the pace.
