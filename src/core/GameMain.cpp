@@ -44,7 +44,7 @@ void GameMain::InitGame()
     // below the room; those rows keep what the window opened with. Classic
     // SDL opens it black, but sdl12-compat hands over the pixels as they lay
     // in memory, so the screen is blacked once here.
-    SDL_FillRect(m_pScreen, nullptr, 0);
+    SDL_FillRect(m_pScreen, nullptr, SDL_MapRGB(m_pScreen->format, 0, 0, 0));
 
     // The game has no mouse input. Mouse events would still take the one
     // event slot of a frame, delaying keys and cancelling a space-bar use
@@ -72,8 +72,10 @@ void GameMain::Render()
     if (m_pScreen == nullptr)
         return;
 
+    // Black as the screen's format spells it: a plain 0 is transparent
+    // wherever the screen keeps an alpha channel, and clears nothing there.
     SDL_Rect top = {0, 0, kScreenWidth, kClearedRows};
-    SDL_FillRect(m_pScreen, &top, 0);
+    SDL_FillRect(m_pScreen, &top, SDL_MapRGB(m_pScreen->format, 0, 0, 0));
     if (m_pState != nullptr)
         m_pState->Render();
     FontRender::getInstance()->Render();

@@ -21,6 +21,7 @@ Sint16 ToScreenCoord(double value)
     return static_cast<Sint16>(value); // truncates toward zero
 }
 
+#ifndef __EMSCRIPTEN__
 Uint32 ReadPixel(const SDL_Surface* surface, int x, int y)
 {
     const Uint8* p =
@@ -119,6 +120,8 @@ bool HasColour(SDL_Surface* surface, Uint32 colour)
     return found;
 }
 
+#endif
+
 Uint32 BigEndian32(const Uint8* bytes)
 {
     return (Uint32(bytes[0]) << 24) | (Uint32(bytes[1]) << 16) | (Uint32(bytes[2]) << 8) | bytes[3];
@@ -130,19 +133,79 @@ Uint32 BigEndian32(const Uint8* bytes)
 // and again at every icon swap. Anything that is not a PNG says no here.
 bool DeclaresTooLargePng(const char* path)
 {
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (file == nullptr)
+    // Read through the standard library: the file handles of a browser
+    // page's SDL are not streams that SDL_RWread can read.
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
         return false;
     // Signature, then the IHDR chunk's length and name, width and height.
     Uint8 header[24];
-    const bool whole = SDL_RWread(file, header, sizeof(header), 1) == 1;
-    SDL_RWclose(file);
+    const bool whole = static_cast<bool>(file.read(reinterpret_cast<char*>(header), sizeof(header)));
     if (!whole || std::memcmp(header, "\x89PNG\r\n\x1a\n", 8) != 0 ||
         std::memcmp(header + 12, "IHDR", 4) != 0)
         return false;
     const Uint32 largest = Sprite::kMaxImageSide / 2;
     return BigEndian32(header + 16) > largest || BigEndian32(header + 20) > largest;
 }
+
+#ifdef __EMSCRIPTEN__
+
+// The picture as it is drawn in a browser page: doubled pixel for pixel,
+// 32-bit, with magenta (and whatever the file itself left transparent) made
+// fully transparent. The page's graphics draw every surface with its alpha
+// and know no colour key, and their own zoom smooths, so both are done here
+// in one pass over the pixels, once per load. Null for anything that cannot
+// be made so.
+SDL_Surface* LoadDoubled(const char* path)
+{
+    if (path == nullptr || DeclaresTooLargePng(path))
+        return nullptr;
+    SDL_Surface* loaded = IMG_Load(path);
+    if (loaded == nullptr)
+        return nullptr;
+    if (loaded->w * 2 > Sprite::kMaxImageSide || loaded->h * 2 > Sprite::kMaxImageSide)
+    {
+        SDL_FreeSurface(loaded);
+        return nullptr;
+    }
+    // Bytes in memory R, G, B, A, as the page keeps them.
+    SDL_Surface* doubled = SDL_CreateRGBSurface(SDL_SWSURFACE, loaded->w * 2, loaded->h * 2, 32, 0x000000ff,
+                                                0x0000ff00, 0x00ff0000, 0xff000000);
+    if (doubled == nullptr)
+    {
+        SDL_FreeSurface(loaded);
+        return nullptr;
+    }
+
+    // Locking copies the pixels out of the page and unlocking copies them
+    // back: affordable here, once per picture, never per frame.
+    SDL_LockSurface(loaded);
+    SDL_LockSurface(doubled);
+    for (int y = 0; y < loaded->h; ++y)
+    {
+        const Uint8* from = static_cast<const Uint8*>(loaded->pixels) + y * loaded->pitch;
+        Uint8* top = static_cast<Uint8*>(doubled->pixels) + 2 * y * doubled->pitch;
+        Uint8* bottom = top + doubled->pitch;
+        for (int x = 0; x < loaded->w; ++x, from += 4)
+        {
+            const bool clear = from[3] == 0 || (from[0] == 255 && from[1] == 0 && from[2] == 255);
+            // Partly transparent pixels are drawn opaque, as on the desktop.
+            const Uint8 pixel[4] = {clear ? Uint8(0) : from[0], clear ? Uint8(0) : from[1],
+                                    clear ? Uint8(0) : from[2], clear ? Uint8(0) : Uint8(255)};
+            for (int dx = 0; dx < 2; ++dx)
+            {
+                std::memcpy(top + (2 * x + dx) * 4, pixel, 4);
+                std::memcpy(bottom + (2 * x + dx) * 4, pixel, 4);
+            }
+        }
+    }
+    SDL_UnlockSurface(doubled);
+    SDL_UnlockSurface(loaded);
+    SDL_FreeSurface(loaded);
+    return doubled;
+}
+
+#else
 
 // The picture as it is drawn: doubled, 32-bit without alpha, magenta keyed.
 // Null for anything that cannot be made so.
@@ -193,6 +256,8 @@ SDL_Surface* LoadDoubled(const char* path)
         SDL_SetColorKey(doubled, 0, 0);
     return doubled;
 }
+
+#endif
 
 } // namespace
 

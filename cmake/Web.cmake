@@ -1,0 +1,50 @@
+# The game for a browser page, built with Debian's emscripten (make web, see
+# mk/web.mk). The same sources as the desktop game; the page's SDL 1.2 family
+# is the one emscripten carries, so there is no pkg-config here.
+
+# Warnings every target of ours is built with, as on the desktop.
+add_library(flatmates_warnings INTERFACE)
+target_compile_options(flatmates_warnings INTERFACE
+  -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wsuggest-override)
+
+add_library(flatmates_lib STATIC)
+target_include_directories(flatmates_lib PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
+target_link_libraries(flatmates_lib PRIVATE flatmates_warnings)
+add_subdirectory(src)
+
+# The frame cap rests on SDL_gfx's frame-rate manager, which the page's SDL
+# lacks; in a page the browser paces the frames itself.
+get_target_property(web_sources flatmates_lib SOURCES)
+list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/core/FrameCap.cpp)
+set_target_properties(flatmates_lib PROPERTIES SOURCES "${web_sources}")
+
+set(FLATMATES_WEB_DIR ${CMAKE_CURRENT_SOURCE_DIR}/web)
+
+add_executable(flatmates src/core/main.cpp)
+set_target_properties(flatmates PROPERTIES SUFFIX ".js")
+target_link_libraries(flatmates PRIVATE flatmates_lib flatmates_warnings)
+target_link_options(flatmates PRIVATE
+  # The whole content folder, at /assets in the page's file system; the game
+  # starts in / and finds it there.
+  "SHELL:--preload-file ${CMAKE_CURRENT_SOURCE_DIR}/assets@/assets"
+  # Pictures are decoded by the browser while the content loads (the page's
+  # IMG_Load takes only those); sounds are left to the game's loading.
+  --use-preload-plugins
+  # What the page's SDL lacks of the game's SDL 1.2.
+  "SHELL:--js-library ${FLATMATES_WEB_DIR}/library_flatmates.js"
+  -sALLOW_MEMORY_GROWTH=1
+  -sENVIRONMENT=web
+  # The page starts the game on the first key press or click, when the
+  # browser allows sound; it reads the caption font out of the content and
+  # ends the frame loop when the visit is over.
+  -sINVOKE_RUN=0
+  "-sEXPORTED_RUNTIME_METHODS=['FS','callMain']"
+  "-sEXPORTED_FUNCTIONS=['_main','_SDL_Quit']")
+set_property(TARGET flatmates APPEND PROPERTY LINK_DEPENDS
+  ${FLATMATES_WEB_DIR}/library_flatmates.js)
+
+# The page of our own beside the program.
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/index.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${FLATMATES_WEB_DIR}/index.html ${CMAKE_CURRENT_BINARY_DIR}/index.html
+  DEPENDS ${FLATMATES_WEB_DIR}/index.html)
+add_custom_target(flatmates_page ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/index.html)

@@ -1,0 +1,316 @@
+// The game in a real browser: the browser build served over HTTP to
+// Debian's Chromium, played with real key presses, judged from pictures of
+// its canvas. Run by make test-web.
+//
+// usage: node tests/web/run.mjs BUILD_DIR [CASE...]
+
+import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
+import { join } from "node:path";
+import {
+  CAPTION_AT, CAPTION_COLOUR, Failure, Game, HEIGHT, PACE, ROOM_BOTTOM, ROOM_TOP, START_X, WIDTH, launch,
+  serve, shareEqual, sleep,
+} from "./harness.mjs";
+
+function expect(condition, message, screen = null) {
+  if (!condition) throw new Failure(message, screen);
+}
+
+async function roomADrawn(game) {
+  const screen = await game.waitFor("kitchen (room a) on the canvas", (s) => s.showsRoom("a"));
+  expect(screen.magentaPixels() === 0,
+         `${screen.magentaPixels()} magenta pixels show: a picture lost its transparency`, screen);
+  return screen;
+}
+
+async function noScroll(game) {
+  const scrolled = await game.page.evaluate(() => [window.scrollX, window.scrollY,
+    document.scrollingElement.scrollHeight - window.innerHeight]);
+  expect(scrolled[0] === 0 && scrolled[1] === 0, `the page scrolled to ${scrolled[0]}, ${scrolled[1]}`);
+  expect(scrolled[2] <= 0, `the page is ${scrolled[2]} px taller than the window`);
+}
+
+// Played as a player meets it: focus, the start message, the kitchen
+// doubled pixel for pixel, the man at his start, walking at his pace.
+async function lookAndWalk(game) {
+  await game.waitState("ready");
+  const focused = await game.page.evaluate(() => document.activeElement && document.activeElement.id);
+  expect(focused === "canvas", `the keyboard goes to "${focused}", not to the canvas`);
+  const message = await game.message();
+  expect(/Press any key to start/.test(message), `the page says "${message}" before the start`);
+  expect(/sound/i.test(message), "the page does not say that the sound starts with the first key");
+
+  await game.start("ArrowUp");
+  // The first key starts the sound: the page's audio running, the music on.
+  await game.until("the music playing after the first key", () => game.page.evaluate(() =>
+    SDL.audioContext && SDL.audioContext.state === "running" && SDL.music.audio && !SDL.music.audio.paused));
+  const screen = await roomADrawn(game);
+  expect(screen.roomShare("a") > 0.85, `only ${screen.roomShare("a").toFixed(3)} of the room band matches environment_a.png doubled`, screen);
+  expect(await game.message() === "", "a message still covers the game after the start");
+  const standing = await game.settle();
+  const start = standing.manX();
+  expect(start === START_X, `the man stands at ${start}, not at his start point ${START_X}`);
+  // Left of him nothing covers the kitchen: there it is the picture doubled
+  // pixel for pixel, no smoothing, to the last pixel.
+  const bare = shareEqual(standing.picture.crop(0, ROOM_TOP, start, ROOM_BOTTOM),
+                          standing.pictures.room("a").crop(0, 0, start, ROOM_BOTTOM - ROOM_TOP));
+  expect(bare === 1, `only ${bare.toFixed(4)} of the bare kitchen matches environment_a.png doubled`, standing);
+
+  // Held, the arrow walks him on at his pace; the times are taken around
+  // each picture, so a slow machine widens them, not the pace.
+  await game.page.keyboard.down("ArrowLeft");
+  const samples = [];
+  try {
+    await game.waitFor("the man 160 px left of his start", (s) => {
+      const x = s.manX();
+      if (x !== null && x < start) samples.push([Date.now(), x]);
+      return x !== null && x <= start - 160;
+    });
+    samples[samples.length - 1][0] = Date.now();
+  } finally {
+    await game.page.keyboard.up("ArrowLeft");
+  }
+  const [t0, x0] = samples[0];
+  const [t1, x1] = samples[samples.length - 1];
+  const pace = ((x0 - x1) * 1000) / (t1 - t0);
+  expect(Math.abs(pace - PACE) <= PACE * 0.2, `he walks at ${pace.toFixed(1)} px/s, not about ${PACE}`);
+
+  const stopped = (await game.settle()).manX();
+  await game.page.keyboard.down("ArrowRight");
+  try {
+    await game.waitFor("the man walking back right", (s) => (s.manX() ?? 0) >= stopped + 60);
+  } finally {
+    await game.page.keyboard.up("ArrowRight");
+  }
+  await noScroll(game);
+}
+
+// Space at an object, the passage into the living room, the light switch.
+async function tour(game) {
+  await game.start();
+  await roomADrawn(game);
+  let screen = await game.walkTo("Tomato");
+  expect(screen.captionPixels() === 0, "caption colour on the canvas before any use", screen);
+
+  // A use is the press and the release of Space in a row; the mouse moving
+  // and clicking over the canvas in between does not undo it, as the game
+  // takes no mouse events.
+  await game.page.keyboard.down("Space");
+  await sleep(100);
+  for (let i = 0; i < 6; i++) {
+    await game.page.mouse.move(300 + 80 * i, 250 + 40 * i, { steps: 4 });
+    if (i % 2 === 0) await game.page.mouse.click(300 + 80 * i, 250 + 40 * i);
+  }
+  await sleep(100);
+  await game.page.keyboard.up("Space");
+  screen = await game.waitFor("a caption", (s) => s.captionPixels() > 50, 20000);
+  const box = screen.captionBox();
+  expect(Math.abs(box[0] - CAPTION_AT[0]) <= 12 && Math.abs(box[1] - CAPTION_AT[1]) <= 12,
+         `caption in ${CAPTION_COLOUR} at ${box.slice(0, 2)}, not near ${CAPTION_AT}`, screen);
+  const fontReady = await game.page.evaluate(() => document.fonts.check('24px "assets/fonts/arial.ttf"'));
+  expect(fontReady, "the captions' font, the game's own file, is not loaded in the page");
+
+  // Out through the kitchen's hallway at its left end into the living room.
+  await game.page.keyboard.down("ArrowLeft");
+  try {
+    await game.waitFor("the living room (room b)", (s) => s.showsRoom("b"), 90000);
+  } finally {
+    await game.page.keyboard.up("ArrowLeft");
+  }
+  screen = await game.waitFor("the woman in the living room", (s) => s.showsWoman());
+  expect(screen.magentaPixels() === 0, "magenta shows in the living room", screen);
+
+  await game.walkTo("LightSwitch1");
+  await game.page.keyboard.press("Space");
+  screen = await game.waitFor("the living room dark", (s) => s.showsRoom("b", true));
+  expect(screen.showsWoman(true), "the woman is gone in the dark", screen);
+  expect(screen.magentaPixels() === 0, "magenta shows in the dark", screen);
+  await noScroll(game);
+}
+
+async function visitOver(game) {
+  await game.until("the end of the visit on the page", async () => (await game.state()) === "over", 60000);
+  const message = await game.message();
+  expect(/visit is over/i.test(message) && /reload/i.test(message),
+         `the page says "${message}" at the end, not that the visit is over and how to come again`);
+  // The frame loop has stopped: no frames are drawn any more.
+  const before = (await game.stats()).frames;
+  await sleep(500);
+  const after = (await game.stats()).frames;
+  expect(after <= before + 1, `the game still draws frames after the end (${after - before} in 0.5 s)`);
+}
+
+async function escape(game) {
+  await game.start();
+  await roomADrawn(game);
+  await game.page.keyboard.press("Escape");
+  await visitOver(game);
+  expect(await game.page.evaluate(() => !SDL.music.audio), "the music plays on after the visit is over");
+}
+
+// The play-time limit: the page's clock runs fifty times fast, so the 300
+// seconds pass in six.
+async function timeLimit(game) {
+  await game.start();
+  await roomADrawn(game);
+  await visitOver(game);
+}
+
+async function speedUpClock(page) {
+  await page.addInitScript(() => {
+    const now = performance.now.bind(performance);
+    performance.now = () => now() * 50;
+  });
+}
+
+// In a small window the whole canvas shows, in its own shape, pixels sharp.
+async function smallWindow(game) {
+  await game.page.setViewportSize({ width: 700, height: 420 });
+  await game.start();
+  await roomADrawn(game);
+  const fit = await game.page.evaluate(() => {
+    const canvas = document.getElementById("canvas");
+    const box = canvas.getBoundingClientRect();
+    return { left: box.left, top: box.top, width: box.width, height: box.height,
+             innerWidth: window.innerWidth, innerHeight: window.innerHeight,
+             rendering: getComputedStyle(canvas).imageRendering };
+  });
+  expect(fit.left >= 0 && fit.top >= 0 && fit.left + fit.width <= fit.innerWidth + 0.5 &&
+         fit.top + fit.height <= fit.innerHeight + 0.5,
+         `the canvas (${fit.width}x${fit.height} at ${fit.left},${fit.top}) does not fit the ${fit.innerWidth}x${fit.innerHeight} window`);
+  expect(Math.abs(fit.width / fit.height - WIDTH / HEIGHT) < 0.01,
+         `the canvas shows as ${fit.width}x${fit.height}, not in the game's 4:3 shape`);
+  expect(fit.height >= fit.innerHeight - 1, "the canvas does not use the window's height");
+  expect(fit.rendering === "pixelated", `the canvas is scaled with "${fit.rendering}", not pixelated`);
+  await game.page.keyboard.press("Space");
+  await game.page.keyboard.press("ArrowDown");
+  await noScroll(game);
+}
+
+// ----------------------------------------------------------- bad conditions
+
+async function failsWith(game, pattern) {
+  await game.until("a failure on the page", async () => (await game.state()) === "failed", 60000);
+  const message = await game.message();
+  expect(pattern.test(message), `the page says "${message}", not ${pattern}`);
+}
+
+async function missingData(game) {
+  await failsWith(game, /flatmates\.data[\s\S]*could not be downloaded/);
+}
+
+async function missingWasm(game) {
+  await failsWith(game, /flatmates\.wasm[\s\S]*could not be downloaded/);
+}
+
+async function noWebAssembly(game) {
+  await failsWith(game, /cannot run WebAssembly/);
+}
+
+// A picture and a sound that do not decode: said on the page, and the game
+// plays without them.
+async function undecodable(game) {
+  await game.start();
+  await roomADrawn(game);
+  const problems = await game.until("the undecodable content named on the page", async () => {
+    const listed = (await game.stats()).problems;
+    return listed.length >= 2 && listed;
+  });
+  expect(problems.some((p) => /environment_b_dark\.png could not be decoded/.test(p)),
+         `the page does not name the broken picture: ${JSON.stringify(problems)}`);
+  expect(problems.some((p) => /sounds\/clock\.wav could not be decoded/.test(p)),
+         `the page does not tell of the broken sound: ${JSON.stringify(problems)}`);
+  const shown = await game.page.evaluate(() => document.getElementById("problems").innerText);
+  expect(/environment_b_dark\.png/.test(shown), "the broken picture is not named where the player sees it");
+}
+
+// The content package with the named files' bytes overwritten: not
+// pictures or sounds any more.
+function breakContent(buildDir, names) {
+  const script = readFileSync(join(buildDir, "flatmates.js"), "utf-8");
+  const data = Buffer.from(readFileSync(join(buildDir, "flatmates.data")));
+  for (const name of names) {
+    const found = new RegExp(`"filename":"/${name.replace(/\./g, "\\.")}","start":(\\d+),"end":(\\d+)`).exec(script);
+    if (!found) throw new Failure(`${name} is not in the content package`);
+    data.fill(0x5a, Number(found[1]), Number(found[2]));
+  }
+  return data;
+}
+
+// ------------------------------------------------------------------ runner
+
+const buildDir = process.argv[2];
+if (!buildDir) {
+  console.error("usage: node tests/web/run.mjs BUILD_DIR [CASE...]");
+  process.exit(2);
+}
+
+const fulfilNotFound = (route) => route.fulfill({ status: 404, contentType: "text/plain", body: "not found" });
+
+const CASES = {
+  look_and_walk: { run: lookAndWalk },
+  tour: { run: tour },
+  escape: { run: escape },
+  time_limit: { run: timeLimit, prepare: speedUpClock },
+  small_window: { run: smallWindow },
+  missing_data: { run: missingData, prepare: (page) => page.route("**/flatmates.data", fulfilNotFound), errorsExpected: true },
+  missing_wasm: { run: missingWasm, prepare: (page) => page.route("**/flatmates.wasm", fulfilNotFound), errorsExpected: true },
+  no_webassembly: {
+    run: noWebAssembly,
+    prepare: (page) => page.addInitScript(() => { delete window.WebAssembly; }),
+  },
+  undecodable: {
+    run: undecodable,
+    prepare: (page) => {
+      const broken = breakContent(buildDir, ["assets/environment_b_dark.png", "assets/sounds/clock.wav"]);
+      return page.route("**/flatmates.data", (route) =>
+        route.fulfill({ status: 200, contentType: "application/octet-stream", body: broken }));
+    },
+  },
+};
+
+const wanted = process.argv.slice(3);
+for (const name of wanted)
+  if (!(name in CASES)) {
+    console.error(`unknown case ${name}; the cases: ${Object.keys(CASES).join(", ")}`);
+    process.exit(2);
+  }
+
+const server = await serve(buildDir);
+const browser = await launch();
+let failed = 0;
+try {
+  for (const name of wanted.length ? wanted : Object.keys(CASES)) {
+    const { run, prepare, errorsExpected } = CASES[name];
+    const started = Date.now();
+    const game = await Game.open(browser.context, server.url, { prepare });
+    try {
+      await run(game);
+      // Console errors count everywhere but where a download is refused
+      // on purpose (the browser logs those itself).
+      if (!errorsExpected)
+        expect(game.consoleErrors.length === 0, `the console shows errors:\n  ${game.consoleErrors.join("\n  ")}`);
+      console.log(`passed ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+    } catch (error) {
+      failed++;
+      console.log(`FAILED ${name}: ${error.message}`);
+      if (!(error instanceof Failure)) console.log(error.stack);
+      if (game.consoleErrors.length) console.log(`  console errors:\n  ${game.consoleErrors.join("\n  ")}`);
+      if (error.shot) {
+        const dir = join(buildDir, "test-shots");
+        mkdirSync(dir, { recursive: true });
+        writeFileSync(join(dir, `${name}.png`), error.shot.picture.toPng());
+        console.log(`  last picture of the canvas: ${join(dir, `${name}.png`)}`);
+      }
+    } finally {
+      await game.page.close();
+    }
+  }
+} finally {
+  await browser.close();
+  await server.close();
+}
+if (failed) {
+  console.log(`${failed} browser test(s) failed`);
+  process.exit(1);
+}
+console.log("all browser tests passed");
