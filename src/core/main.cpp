@@ -1,7 +1,9 @@
 // The game's entry: start-up, then the frame loop, which never returns. Every
 // way a run ends (Escape, closing the window, the play-time limit) leaves the
-// process through exit with status 1.
+// process through exit with status 1; --help and --version leave with 0, a
+// usage error with 2.
 
+#include "core/CommandLine.h"
 #include "core/ContentDirectory.h"
 #include "core/EventHandler.h"
 #include "core/FrameCap.h"
@@ -15,6 +17,11 @@
 
 int main(int argc, char* argv[])
 {
+    CommandLine line;
+    const int answered = line.Answer(argc, argv);
+    if (answered != CommandLine::kPlay)
+        return answered;
+
     std::string capError;
     const int maxFps = FrameCap::RequestedRate(argc, argv, std::getenv("FLATMATES_MAX_FPS"), &capError);
     if (!capError.empty())
