@@ -85,3 +85,48 @@ void SoundManager::HaltSound(int channel)
     if (m_pObserver != nullptr)
         m_pObserver->OnHalt(channel);
 }
+
+namespace
+{
+// The mixer divides by its channel count when given -1, and has none until
+// the device is open.
+bool DeviceOpen()
+{
+    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
+}
+} // namespace
+
+void SoundManager::SetVolume(int volume)
+{
+    if (DeviceOpen())
+    {
+        Mix_VolumeMusic(volume);
+        Mix_Volume(-1, volume);
+    }
+    if (m_pObserver != nullptr)
+        m_pObserver->OnVolume(volume);
+}
+
+void SoundManager::PauseAll()
+{
+    if (DeviceOpen())
+    {
+        m_MusicPausedBefore = Mix_PausedMusic() != 0;
+        Mix_PauseMusic();
+        Mix_Pause(-1);
+    }
+    if (m_pObserver != nullptr)
+        m_pObserver->OnAllPaused(true);
+}
+
+void SoundManager::ResumeAll()
+{
+    if (DeviceOpen())
+    {
+        Mix_Resume(-1);
+        if (!m_MusicPausedBefore)
+            Mix_ResumeMusic();
+    }
+    if (m_pObserver != nullptr)
+        m_pObserver->OnAllPaused(false);
+}
