@@ -9,6 +9,7 @@
 #include "core/FrameCap.h"
 #include "core/FrameClock.h"
 #include "core/GameMain.h"
+#include "core/ProgramKeys.h"
 #include "play/StateTest.h"
 
 #include <cstdio>
@@ -29,8 +30,12 @@ int main(int argc, char* argv[])
 
     ContentDirectory::Use();
 
+    ProgramKeys* program = ProgramKeys::getInstance();
+    program->LoadSettings(Settings::DefaultPath());
     GameMain* game = GameMain::getInstance();
+    game->SetStartFullscreen(line.StartFullscreen(program->GetSettings().m_Fullscreen));
     game->InitGame();
+    program->Start();
     game->ChangeState(StateTest::getInstance());
 
     FrameCap cap(maxFps);
