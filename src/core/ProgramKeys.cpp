@@ -15,9 +15,11 @@ namespace
 const char* const kFont = "assets/fonts/arial.ttf";
 const int kPauseLineSize = 32;
 const int kNoticeSize = 20;
-// A pale yellow that no picture of the flat uses, so the notices read over
-// the room, lit or dark.
-const unsigned char kTextColour[3] = {255, 236, 140};
+// A warm yellow that no picture of the flat uses, on a dark box, so the
+// notices read over the room, lit or dark.
+const unsigned char kTextColour[3] = {255, 228, 120};
+const unsigned char kBoxColour[3] = {24, 20, 28};
+const int kBoxPadding = 10;
 // The pause line stands over the middle of the room.
 const float kPauseLineY = 420.0f;
 const float kNoticeMargin = 16.0f;
@@ -85,7 +87,13 @@ void ProgramKeys::Start()
     m_pPauseLine = new TextObject(kFont, kPauseLineSize);
     m_pPauseLine->SetColor(kTextColour[0], kTextColour[1], kTextColour[2]);
     m_pPauseLine->SetText("Paused");
-    m_pPauseLine->SetPos((GameMain::kScreenWidth - RenderedWidth(m_pPauseLine)) / 2.0f, kPauseLineY);
+    const float width = RenderedWidth(m_pPauseLine);
+    m_pPauseLine->SetPos((GameMain::kScreenWidth - width) / 2.0f, kPauseLineY);
+    const int height = m_pPauseLine->GetSurface() != nullptr ? m_pPauseLine->GetSurface()->h : 0;
+    m_PauseBox.x = static_cast<Sint16>(m_pPauseLine->GetLeft() - kBoxPadding);
+    m_PauseBox.y = static_cast<Sint16>(kPauseLineY - kBoxPadding / 2);
+    m_PauseBox.w = static_cast<Uint16>(width + 2 * kBoxPadding);
+    m_PauseBox.h = static_cast<Uint16>(height + kBoxPadding);
 
     delete m_pNotice;
     m_pNotice = new TextObject(kFont, kNoticeSize);
@@ -98,13 +106,7 @@ bool ProgramKeys::Take(const SDL_Event& event)
 {
     if (event.type == SDL_ACTIVEEVENT)
     {
-        // Losing the keyboard or being minimised pauses; coming back waits
-        // for the player. Keys let go elsewhere are never reported here.
-        if (event.active.gain == 0 && (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0)
-        {
-            GamePause::getInstance()->Pause();
-            std::fill(std::begin(m_Down), std::end(m_Down), false);
-        }
+        TakeFocus(event.active);
         return true;
     }
     if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && TakeKey(event.key))
@@ -198,8 +200,36 @@ void ProgramKeys::TogglePause()
 {
     GamePause* pause = GamePause::getInstance();
     pause->Toggle();
+    m_PausedByFocus = false;
     if (!pause->IsPaused())
         HandBackHeldArrows();
+}
+
+void ProgramKeys::TakeFocus(const SDL_ActiveEvent& active)
+{
+    if ((active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) == 0)
+        return; // only the pointer came or went
+    GamePause* pause = GamePause::getInstance();
+    if (active.gain == 0)
+    {
+        // Keys let go in another window are never reported here.
+        std::fill(std::begin(m_Down), std::end(m_Down), false);
+        if (!pause->IsPaused())
+        {
+            pause->Pause();
+            m_PausedByFocus = true;
+        }
+        return;
+    }
+    // Back in the game: a pause the window's focus made, the focus ends
+    // (switching to fullscreen takes the keyboard away for a moment); one
+    // the player asked for waits for him.
+    if (m_PausedByFocus)
+    {
+        m_PausedByFocus = false;
+        pause->Resume();
+        HandBackHeldArrows();
+    }
 }
 
 void ProgramKeys::SoundChanged()
@@ -267,8 +297,12 @@ void ProgramKeys::Update(float dt)
 
 void ProgramKeys::Render(SDL_Surface* screen)
 {
-    if (m_pPauseLine != nullptr && GamePause::getInstance()->IsPaused())
+    if (m_pPauseLine != nullptr && screen != nullptr && GamePause::getInstance()->IsPaused())
+    {
+        SDL_FillRect(screen, &m_PauseBox,
+                     SDL_MapRGB(screen->format, kBoxColour[0], kBoxColour[1], kBoxColour[2]));
         m_pPauseLine->Render(screen);
+    }
     if (m_pNotice != nullptr && m_NoticeTimeLeft > 0.0f)
         m_pNotice->Render(screen);
 }

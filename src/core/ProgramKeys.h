@@ -11,7 +11,8 @@
 class TextObject;
 
 // The keys that belong to the program rather than to the man: fullscreen
-// (F11, Alt+Enter), pause (P, or the window losing focus), sound off and on
+// (F11, Alt+Enter), pause (P; the window losing focus or being minimised
+// pauses until it comes back), sound off and on
 // (M) and the volume (- and =, the keypad's - and +), with the pad read into
 // keys. The input door hands every new event here first; what is taken here
 // the game never sees, and while paused the game's own keys are held back
@@ -77,6 +78,7 @@ private:
     bool TakeKey(const SDL_KeyboardEvent& key);
     void Act(Action action);
     void TogglePause();
+    void TakeFocus(const SDL_ActiveEvent& active);
     void SoundChanged();
     void Keep(const Settings& changed);
     void NoteHanded(const SDL_Event& event);
@@ -92,7 +94,11 @@ private:
     PadInput m_Pad;
     TextObject* m_pPauseLine = nullptr;
     TextObject* m_pNotice = nullptr;
+    SDL_Rect m_PauseBox = {0, 0, 0, 0};
     float m_NoticeTimeLeft = 0.0f;
+    // The pause is the window's, not the player's: it ends when the focus
+    // comes back.
+    bool m_PausedByFocus = false;
     // The program's keys held down now, so a held key acts once.
     bool m_Down[SDLK_LAST] = {};
     // The arrows as the game was last told.

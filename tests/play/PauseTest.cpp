@@ -190,7 +190,7 @@ TEST_F(PauseTest, ThePauseLineShowsOverTheRoomOnlyWhilePaused)
         int count = 0;
         for (int y = y0; y < y0 + h; ++y)
             for (int x = x0; x < x0 + w; ++x)
-                count += testsupport::PixelAt(screen, x, y) == 0xffec8c;
+                count += testsupport::PixelAt(screen, x, y) == 0xffe478;
         return count;
     };
     Frames(1);
