@@ -89,11 +89,14 @@ void ProgramKeys::Start()
     m_pPauseLine->SetText("Paused");
     const float width = RenderedWidth(m_pPauseLine);
     m_pPauseLine->SetPos((GameMain::kScreenWidth - width) / 2.0f, kPauseLineY);
-    const int height = m_pPauseLine->GetSurface() != nullptr ? m_pPauseLine->GetSurface()->h : 0;
-    m_PauseBox.x = static_cast<Sint16>(m_pPauseLine->GetLeft() - kBoxPadding);
-    m_PauseBox.y = static_cast<Sint16>(kPauseLineY - kBoxPadding / 2);
-    m_PauseBox.w = static_cast<Uint16>(width + 2 * kBoxPadding);
-    m_PauseBox.h = static_cast<Uint16>(height + kBoxPadding);
+    // Without the font there is no line, and no box for it either.
+    if (m_pPauseLine->GetSurface() != nullptr)
+    {
+        m_PauseBox.x = static_cast<Sint16>(m_pPauseLine->GetLeft() - kBoxPadding);
+        m_PauseBox.y = static_cast<Sint16>(kPauseLineY - kBoxPadding / 2);
+        m_PauseBox.w = static_cast<Uint16>(width + 2 * kBoxPadding);
+        m_PauseBox.h = static_cast<Uint16>(m_pPauseLine->GetSurface()->h + kBoxPadding);
+    }
 
     delete m_pNotice;
     m_pNotice = new TextObject(kFont, kNoticeSize);
@@ -299,8 +302,12 @@ void ProgramKeys::Render(SDL_Surface* screen)
 {
     if (m_pPauseLine != nullptr && screen != nullptr && GamePause::getInstance()->IsPaused())
     {
-        SDL_FillRect(screen, &m_PauseBox,
-                     SDL_MapRGB(screen->format, kBoxColour[0], kBoxColour[1], kBoxColour[2]));
+        // FillRect clips the rectangle it is given in place; a copy keeps
+        // the box whole for the next frame.
+        SDL_Rect box = m_PauseBox;
+        if (box.w > 0)
+            SDL_FillRect(screen, &box,
+                         SDL_MapRGB(screen->format, kBoxColour[0], kBoxColour[1], kBoxColour[2]));
         m_pPauseLine->Render(screen);
     }
     if (m_pNotice != nullptr && m_NoticeTimeLeft > 0.0f)
