@@ -9,6 +9,7 @@
 #include "audio/SoundManager.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
+#include "core/ProgramKeys.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "objects/CollisionSystem.h"
@@ -46,6 +47,8 @@ inline void ResetGame()
     // Captions first: each holds a font, which must be closed while the
     // font library is still up.
     FontRender::getInstance()->Update(std::numeric_limits<float>::max());
+    // The program's keys: the pause, the settings and their notices.
+    ProgramKeys::ResetInstance();
 
     StateTest* play = StateTest::getInstance();
     play->Exit();

@@ -47,6 +47,9 @@ public:
         m_Lines.push_back(paused ? "music paused" : "music resumed");
     }
 
+    void OnVolume(int volume) override { m_Lines.push_back("volume " + std::to_string(volume)); }
+    void OnAllPaused(bool paused) override { m_Lines.push_back(paused ? "all paused" : "all resumed"); }
+
     // The ids played, in order.
     std::vector<unsigned int> Ids() const
     {

@@ -31,6 +31,8 @@ FIGURE_BOTTOM = ROOM_TOP + 128
 ICON_AT = (450, 192)
 CAPTION_AT = (200, 500)
 CAPTION_COLOUR = (76, 48, 64)
+# The pause line and the sound notice; no picture of the flat uses it.
+NOTICE_COLOUR = (255, 228, 120)
 MAGENTA = (255, 0, 255)
 WOMAN_X = 416
 # The man's reach, from the left edge of his frame, and his walking pace.
@@ -275,6 +277,10 @@ class Game:
             # Without leak checks the slow unwinder, there for the leak
             # suppressions, is not needed, and inside Mesa's JIT it deadlocks.
             self.env["ASAN_OPTIONS"] += ":detect_leaks=0:fast_unwind_on_malloc=1"
+        # The player's own settings are never touched: the game keeps its
+        # settings.ini in a folder of this run's.
+        self._config = tempfile.TemporaryDirectory(prefix="flatmates-config-")
+        self.env["XDG_CONFIG_HOME"] = self._config.name
         self.env.update(env or {})
         self.proc = None
         self.window = None
@@ -297,6 +303,19 @@ class Game:
     def __exit__(self, *exc):
         _stop(self.proc)
         self._errors.close()
+        self._config.cleanup()
+
+    def settings(self):
+        """The game's settings file as name -> value, {} while it has none."""
+        path = os.path.join(self._config.name, "flatmates", "settings.ini")
+        found = {}
+        if os.path.exists(path):
+            with open(path, encoding="utf-8") as f:
+                for line in f:
+                    name, equals, value = line.strip().partition("=")
+                    if equals and not name.startswith("#"):
+                        found[name.strip()] = value.strip()
+        return found
 
     def errors(self):
         self._errors.flush()
@@ -389,6 +408,27 @@ class Game:
             # then; a round trip makes sure the server has passed it on.
             conn.sync()
 
+    def focus_elsewhere(self):
+        """Gives the keyboard to another window, as a player switching to
+        another program does; returns a function that takes it away again."""
+        conn = XDisplay(self.screen.display)
+        root = conn.screen().root
+        other = root.create_window(0, 0, 50, 50, 0, conn.screen().root_depth)
+        other.map()
+        conn.sync()
+        other.set_input_focus(X.RevertToParent, X.CurrentTime)
+        conn.sync()
+
+        def remove():
+            other.destroy()
+            conn.close()
+        return remove
+
+    def screen_shot(self):
+        """The whole virtual screen, as a PIL image."""
+        png = self._x("import", "-window", "root", "png:-")
+        return Image.open(io.BytesIO(png)).convert("RGB")
+
     def shot(self):
         """The window as it is on the screen now."""
         x, y, w, h = self.geometry()
@@ -458,6 +498,63 @@ class Game:
                 raise Failure("the man is not to be seen", screen)
             self.hold("Right" if target > x else "Left", max(abs(target - x) / PACE, 0.05))
         raise Failure("%s not within reach after %d tries" % (name, tries), self.last)
+
+
+class FullscreenWatch:
+    """Sees the game go fullscreen and back, whichever way its SDL does it:
+    classic SDL covers the screen with a window of its own, SDL 2 (under
+    sdl12-compat) asks the window manager through _NET_WM_STATE requests to
+    the root window, which this watch receives."""
+
+    def __init__(self, game):
+        self.game = game
+        self._conn = XDisplay(game.screen.display)
+        self._root = self._conn.screen().root
+        self._root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self._state = self._conn.intern_atom("_NET_WM_STATE")
+        self._full = self._conn.intern_atom("_NET_WM_STATE_FULLSCREEN")
+        self._conn.sync()
+        self.requested = None  # the last request: True for fullscreen
+
+    def close(self):
+        self._conn.close()
+
+    def _read_requests(self):
+        while self._conn.pending_events():
+            event = self._conn.next_event()
+            if event.type == X.ClientMessage and event.client_type == self._state:
+                action, first, second = event.data[1][:3]
+                if self._full in (first, second):
+                    self.requested = action == 1  # _NET_WM_STATE_ADD
+
+    def covering_window(self):
+        """A mapped window as large as the screen, or None."""
+        size = self.game.screen.size
+        for child in self._root.query_tree().children:
+            try:
+                if child.get_attributes().map_state != X.IsViewable:
+                    continue
+                geometry = child.get_geometry()
+            except XError:
+                continue
+            if (geometry.width, geometry.height) == size:
+                return child
+        return None
+
+    def is_fullscreen(self):
+        self._read_requests()
+        if self.covering_window() is not None:
+            return True
+        return bool(self.requested)
+
+    def wait(self, fullscreen, timeout=15):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.is_fullscreen() == fullscreen:
+                return
+            time.sleep(0.1)
+        raise Failure("the game did not go %s within %d s"
+                      % ("fullscreen" if fullscreen else "back to its window", timeout), self.game.last)
 
 
 def objects(source_dir):

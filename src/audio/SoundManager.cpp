@@ -67,6 +67,7 @@ void SoundManager::Quit()
     if (m_DeviceOpen)
         Mix_CloseAudio();
     m_DeviceOpen = false;
+    m_MusicPausedBefore = false;
 }
 
 const char* SoundManager::GetSoundFile(unsigned int id) const
@@ -114,4 +115,41 @@ void SoundManager::HaltSound(int channel)
         Mix_HaltChannel(channel);
     if (m_pObserver != nullptr)
         m_pObserver->OnHalt(channel);
+}
+
+void SoundManager::SetVolume(int volume)
+{
+    // The mixer divides by its channel count when given -1, and has none
+    // until the device is open.
+    if (m_DeviceOpen)
+    {
+        Mix_VolumeMusic(volume);
+        Mix_Volume(-1, volume);
+    }
+    if (m_pObserver != nullptr)
+        m_pObserver->OnVolume(volume);
+}
+
+void SoundManager::PauseAll()
+{
+    if (m_DeviceOpen)
+    {
+        m_MusicPausedBefore = Mix_PausedMusic() != 0;
+        Mix_PauseMusic();
+        Mix_Pause(-1);
+    }
+    if (m_pObserver != nullptr)
+        m_pObserver->OnAllPaused(true);
+}
+
+void SoundManager::ResumeAll()
+{
+    if (m_DeviceOpen)
+    {
+        Mix_Resume(-1);
+        if (!m_MusicPausedBefore)
+            Mix_ResumeMusic();
+    }
+    if (m_pObserver != nullptr)
+        m_pObserver->OnAllPaused(false);
 }

@@ -61,6 +61,15 @@ public:
     // Stops one channel; -1 would stop every channel.
     void HaltSound(int channel);
 
+    // Sets the volume of the music and of every channel, 0 (silent) to
+    // MIX_MAX_VOLUME. Does nothing to the mixer while no device is open.
+    void SetVolume(int volume);
+    // Pauses the music and every channel where they are, as the game
+    // pauses; ResumeAll goes on from there. Music that was paused before
+    // (an unplugged record player) stays paused.
+    void PauseAll();
+    void ResumeAll();
+
     // Lets a tool or test watch the calls above; null stops watching.
     void SetObserver(SoundObserver* observer) { m_pObserver = observer; }
     size_t GetSoundCount() const { return m_Sounds.size(); }
@@ -80,6 +89,7 @@ private:
     std::vector<tSoundEffect> m_Sounds;
     bool m_DeviceOpen = false;
     SoundObserver* m_pObserver = nullptr;
+    bool m_MusicPausedBefore = false;
 };
 
 #endif

@@ -17,6 +17,11 @@ public:
     virtual void OnMusicPlayed(int loops) = 0;
     // The music was paused (true) or resumed (false).
     virtual void OnMusicPaused(bool paused) = 0;
+    // The volume of the music and every channel was set (0 to 128).
+    virtual void OnVolume(int volume) { (void)volume; }
+    // Everything that sounds was paused (true) or resumed (false) with the
+    // game.
+    virtual void OnAllPaused(bool paused) { (void)paused; }
 };
 
 #endif

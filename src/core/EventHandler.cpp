@@ -1,6 +1,7 @@
 #include "core/EventHandler.h"
 
 #include "core/GameMain.h"
+#include "core/ProgramKeys.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -26,11 +27,20 @@ void EventHandler::Reset()
 
 void EventHandler::update()
 {
-    // When nothing is pending the event of an earlier frame stays.
-    SDL_PollEvent(&m_Event);
+    ProgramKeys* program = ProgramKeys::getInstance();
+    program->PollPad();
 
-    if (m_Event.type == SDL_QUIT || (m_Event.type == SDL_KEYDOWN && m_Event.key.keysym.sym == SDLK_ESCAPE))
-        std::exit(1);
+    // When nothing is pending the event of an earlier frame stays.
+    SDL_Event event;
+    if (SDL_PollEvent(&event))
+    {
+        if (event.type == SDL_QUIT || (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE))
+            std::exit(1);
+        // The program's own keys are decided here, once per new event; the
+        // game does not see them and gets its last event again instead.
+        if (!program->Take(event))
+            m_Event = event;
+    }
 
     GameMain::getInstance()->HandleInput(m_Event.key);
 }

@@ -11,8 +11,9 @@ class EventHandler
 public:
     static EventHandler* getInstance();
 
-    // Polls one event, ends the run on a close request or an Escape press,
-    // and hands the current event to the game as a keyboard event.
+    // Polls one event (after reading the pad into the queue), ends the run
+    // on a close request or an Escape press, lets the program take its own
+    // keys, and hands the current event to the game as a keyboard event.
     void update();
     // The current event: the last one polled, zero-filled before the first.
     SDL_Event* GetEvent();

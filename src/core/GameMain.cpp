@@ -2,6 +2,9 @@
 
 #include "audio/SoundManager.h"
 #include "core/BaseState.h"
+#include "core/GamePause.h"
+#include "core/ProgramKeys.h"
+#include "core/ScreenMode.h"
 #include "gfx/FontRender.h"
 #include "objects/CollisionSystem.h"
 
@@ -30,7 +33,7 @@ void GameMain::InitGame()
     atexit(TTF_Quit);
 
     SDL_WM_SetCaption("Flatmates", "Flatmates");
-    m_pScreen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBpp, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    m_pScreen = ScreenMode::Open(m_StartFullscreen);
     if (m_pScreen == nullptr)
     {
         std::fprintf(
@@ -56,6 +59,15 @@ void GameMain::InitGame()
 
 void GameMain::GameUpdate(float dt, LARGE_INTEGER now)
 {
+    // The notices count down in real time, paused or not.
+    ProgramKeys::getInstance()->Update(dt);
+    GamePause* pause = GamePause::getInstance();
+    if (pause->IsPaused())
+        return;
+    // The time since the last frame went by in the pause.
+    if (pause->TakeResumed())
+        dt = 0.0f;
+
     m_ElapsedTime += dt;
     if (m_ElapsedTime > kPlayTimeLimit)
         std::exit(1);
@@ -79,12 +91,13 @@ void GameMain::Render()
     if (m_pState != nullptr)
         m_pState->Render();
     FontRender::getInstance()->Render();
+    ProgramKeys::getInstance()->Render(m_pScreen);
     SDL_Flip(m_pScreen);
 }
 
 void GameMain::HandleInput(SDL_KeyboardEvent event)
 {
-    if (m_pState != nullptr)
+    if (m_pState != nullptr && !GamePause::getInstance()->IsPaused())
         m_pState->HandleInput(event);
 }
 

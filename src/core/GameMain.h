@@ -26,13 +26,19 @@ public:
     // process with status 1 when no window can be opened.
     void InitGame();
     // Counts play time (ending the run past the limit), then updates the
-    // current state and the captions.
+    // current state and the captions. While the game is paused none of this
+    // happens, and the frame that resumes it counts no time.
     void GameUpdate(float dt, LARGE_INTEGER now);
-    // Clears the top of the screen, draws the state and the captions, flips.
+    // Clears the top of the screen, draws the state, the captions and the
+    // program's notices (pause, sound), flips.
     void Render();
-    // Forwards the frame's input event to the current state.
+    // Forwards the frame's input event to the current state, unless paused.
     void HandleInput(SDL_KeyboardEvent event);
     SDL_Surface* getSurface();
+    // The screen changed (between window and fullscreen): draw to this one.
+    void SetSurface(SDL_Surface* screen) { m_pScreen = screen; }
+    // Whether InitGame opens the game fullscreen; a window by default.
+    void SetStartFullscreen(bool fullscreen) { m_StartFullscreen = fullscreen; }
 
     // Back to how the game is before InitGame: no window, no state, no play
     // time. The game plays once and exits; tools and tests that start it
@@ -58,6 +64,7 @@ private:
     SDL_Surface* m_pScreen = nullptr;
     BaseState* m_pState = nullptr;
     float m_ElapsedTime = 0.0f;
+    bool m_StartFullscreen = false;
 };
 
 #endif

@@ -1,6 +1,10 @@
 #include "core/Platform.h"
 
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -72,6 +76,94 @@ std::string CurrentDirectory()
     if (getcwd(path, sizeof(path)) == nullptr)
         return std::string();
     return path;
+}
+
+std::string SettingsDirectory()
+{
+    // Relative values are to be ignored: they would depend on where the game
+    // happened to be started.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/')
+        return std::string(config) + "/flatmates";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/')
+        return std::string(home) + "/.config/flatmates";
+    return std::string();
+}
+
+bool MakeDirectories(const std::string& path, std::string* error)
+{
+    if (path.empty())
+    {
+        *error = "no folder named";
+        return false;
+    }
+    // Each folder on the way, the last one included.
+    for (std::string::size_type slash = path.find('/', 1);; slash = path.find('/', slash + 1))
+    {
+        const std::string part = slash == std::string::npos ? path : path.substr(0, slash);
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+        {
+            *error = "cannot make " + part + ": " + std::strerror(errno);
+            return false;
+        }
+        if (slash == std::string::npos)
+            break;
+    }
+    if (!IsDirectory(path))
+    {
+        *error = path + " is not a folder";
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceFile(const std::string& path, const std::string& contents, std::string* error)
+{
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(&temporary[0]);
+    if (fd < 0)
+    {
+        *error = "cannot write beside " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    const char* data = contents.data();
+    size_t left = contents.size();
+    bool written = true;
+    while (left > 0 && written)
+    {
+        const ssize_t done = write(fd, data, left);
+        if (done < 0 && errno == EINTR)
+            continue;
+        written = done > 0;
+        if (written)
+        {
+            data += done;
+            left -= static_cast<size_t>(done);
+        }
+    }
+    // The rename must not land before the bytes do, or a crash could leave
+    // an empty file where the old one was.
+    written = written && fsync(fd) == 0;
+    int failure = written ? 0 : errno;
+    if (close(fd) != 0 && written)
+    {
+        written = false;
+        failure = errno;
+    }
+    if (!written)
+    {
+        *error = "cannot write " + temporary + ": " + std::strerror(failure);
+        unlink(temporary.c_str());
+        return false;
+    }
+    if (rename(temporary.c_str(), path.c_str()) != 0)
+    {
+        *error = "cannot replace " + path + ": " + std::strerror(errno);
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 } // namespace platform

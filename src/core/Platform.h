@@ -32,6 +32,20 @@ bool ChangeDirectory(const std::string& path);
 // The working directory, or "" when it cannot be told.
 std::string CurrentDirectory();
 
+// Folder for the player's own settings: $XDG_CONFIG_HOME/flatmates, else
+// $HOME/.config/flatmates; "" when neither names an absolute folder.
+std::string SettingsDirectory();
+
+// Makes path and every missing folder above it (readable by the player
+// alone). True when path is a folder afterwards; else error says why.
+bool MakeDirectories(const std::string& path, std::string* error);
+
+// Replaces the file at path with contents in one step: a temporary file
+// beside it is written, flushed to disk and renamed over path, so a reader
+// finds the old file or the new one, never half of one. On failure path
+// is left as it was, no temporary stays, and error says why.
+bool ReplaceFile(const std::string& path, const std::string& contents, std::string* error);
+
 } // namespace platform
 
 #endif

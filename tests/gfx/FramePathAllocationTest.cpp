@@ -2,6 +2,11 @@
 // operator new, and watches operator delete to see owned captions go.
 
 #include "GameTest.h"
+#include "TestSupport.h"
+#include "core/EventHandler.h"
+#include "core/GameMain.h"
+#include "core/GamePause.h"
+#include "core/ProgramKeys.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"
@@ -173,4 +178,42 @@ TEST_F(FramePathTest, AnOwnedCaptionIsDeletedWhenItExpiresAndAnotherIsNot)
     EXPECT_TRUE(captions->GetTexts().empty());
     EXPECT_FALSE(g_WatchedDeleted);
     g_pWatched = nullptr;
+}
+
+TEST_F(FramePathTest, PausedFramesWithTheProgramsNoticesAllocateNothing)
+{
+    testsupport::UseRepositoryContent();
+    GameMain* game = GameMain::getInstance();
+    SDL_Surface* oldScreen = game->getSurface();
+    game->SetSurface(m_pScreen);
+    ProgramKeys::getInstance()->Start();
+    // The pause and a sound change come in as keys; their texts are made
+    // then, not in the frames that show them.
+    ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, SDLK_p));
+    ASSERT_TRUE(testsupport::PushKey(SDL_KEYUP, SDLK_p));
+    ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, SDLK_MINUS));
+    ASSERT_TRUE(testsupport::PushKey(SDL_KEYUP, SDLK_MINUS));
+    for (int frame = 0; frame < 4; ++frame)
+    {
+        EventHandler::getInstance()->update();
+        game->GameUpdate(0.016f, 0);
+        ProgramKeys::getInstance()->Render(m_pScreen);
+    }
+    ASSERT_TRUE(GamePause::getInstance()->IsPaused());
+    ASSERT_GT(ProgramKeys::getInstance()->GetNoticeTimeLeft(), 0.0f);
+    ASSERT_NE(nullptr, ProgramKeys::getInstance()->GetPauseLine()->GetSurface());
+    ASSERT_NE(nullptr, ProgramKeys::getInstance()->GetNotice()->GetSurface());
+
+    g_NewCalls = 0;
+    for (int i = 0; i < 1000; ++i)
+    {
+        EventHandler::getInstance()->update();
+        game->GameUpdate(0.016f, 0);
+        ProgramKeys::getInstance()->Render(m_pScreen);
+    }
+    EXPECT_EQ(0, g_NewCalls);
+    EXPECT_LE(ProgramKeys::getInstance()->GetNoticeTimeLeft(), 0.0f) << "the notice went on the way";
+
+    ProgramKeys::ResetInstance();
+    game->SetSurface(oldScreen);
 }

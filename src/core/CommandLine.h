@@ -1,0 +1,51 @@
+#ifndef FLATMATES_CORE_COMMANDLINE_H
+#define FLATMATES_CORE_COMMANDLINE_H
+
+#include <string>
+
+// What the player asked for when starting the game. Only the options listed
+// in the usage are known; anything else is a usage error, so that a typo is
+// not silently played over.
+class CommandLine
+{
+public:
+    // How the game shows at start.
+    enum class Screen
+    {
+        kKept,       // as the settings say
+        kFullscreen, // --fullscreen
+        kWindow      // --window
+    };
+
+    // What Answer returns when the game is to be played.
+    static const int kPlay = -1;
+
+    // Reads argv and answers what needs no game: the usage for --help (exit
+    // status 0), the version for --version (0), the usage on stderr for a
+    // usage error (2). Returns that status, or kPlay.
+    int Answer(int argc, char** argv);
+
+    // Reads argv; false on a usage error, with the reason in GetError. Of
+    // --fullscreen and --window the last one given counts.
+    bool Parse(int argc, char** argv);
+
+    bool WantsHelp() const { return m_Help; }
+    bool WantsVersion() const { return m_Version; }
+    Screen GetScreen() const { return m_Screen; }
+    const std::string& GetError() const { return m_Error; }
+    // Whether to start fullscreen, given what the settings keep.
+    bool StartFullscreen(bool kept) const;
+
+    // The usage: every option and every key.
+    static const char* Usage();
+    // The game's version, as the build names it.
+    static const char* Version();
+
+private:
+    bool m_Help = false;
+    bool m_Version = false;
+    Screen m_Screen = Screen::kKept;
+    std::string m_Error;
+};
+
+#endif

@@ -1,0 +1,64 @@
+#include "core/ScreenMode.h"
+
+#include "core/GameMain.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+Uint32 ScreenMode::Flags(bool fullscreen)
+{
+    return SDL_HWSURFACE | SDL_DOUBLEBUF | (fullscreen ? SDL_FULLSCREEN : 0);
+}
+
+SDL_Surface* ScreenMode::Open(bool fullscreen)
+{
+    SDL_Surface* screen = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight,
+                                           GameMain::kScreenBpp, Flags(fullscreen));
+    if (screen == nullptr && fullscreen)
+    {
+        std::fprintf(stderr, "flatmates: cannot show the game fullscreen (%s); using a window\n",
+                     SDL_GetError());
+        screen = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight, GameMain::kScreenBpp,
+                                  Flags(false));
+    }
+    return screen;
+}
+
+bool ScreenMode::IsFullscreen(const SDL_Surface* screen)
+{
+    return screen != nullptr && (screen->flags & SDL_FULLSCREEN) != 0;
+}
+
+bool ScreenMode::Toggle()
+{
+    GameMain* game = GameMain::getInstance();
+    SDL_Surface* screen = game->getSurface();
+    if (screen == nullptr)
+        return false;
+    const bool wanted = !IsFullscreen(screen);
+
+    // Classic SDL on X11 switches the open window in place; other drivers
+    // refuse, and the mode is set again instead.
+    if (SDL_WM_ToggleFullScreen(screen) == 0 || IsFullscreen(SDL_GetVideoSurface()) != wanted)
+    {
+        SDL_Surface* reopened = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight,
+                                                 GameMain::kScreenBpp, Flags(wanted));
+        if (reopened == nullptr)
+        {
+            std::fprintf(stderr, "flatmates: cannot switch to %s: %s\n", wanted ? "fullscreen" : "a window",
+                         SDL_GetError());
+            reopened = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight, GameMain::kScreenBpp,
+                                        Flags(!wanted));
+        }
+        if (reopened == nullptr)
+        {
+            std::fprintf(stderr, "flatmates: the screen is lost: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+    }
+    screen = SDL_GetVideoSurface();
+    game->SetSurface(screen);
+    // Only the room's rows are drawn every frame; the rest must start black.
+    SDL_FillRect(screen, nullptr, 0);
+    return IsFullscreen(screen);
+}

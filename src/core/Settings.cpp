@@ -1,0 +1,156 @@
+#include "core/Settings.h"
+
+#include "core/Platform.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+
+const char* const kFileName = "settings.ini";
+
+std::string Trim(const std::string& text)
+{
+    const std::string::size_type first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return std::string();
+    const std::string::size_type last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+bool ReadSwitch(const std::string& value, bool* out)
+{
+    if (value != "0" && value != "1")
+        return false;
+    *out = value == "1";
+    return true;
+}
+
+bool ReadVolume(const std::string& value, int* out)
+{
+    if (value.empty() || value.size() > 2 || value.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const int volume = std::stoi(value);
+    if (volume > Settings::kVolumeSteps)
+        return false;
+    *out = volume;
+    return true;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const std::string::size_type slash = path.rfind('/');
+    return slash == std::string::npos || slash == 0 ? std::string() : path.substr(0, slash);
+}
+
+} // namespace
+
+std::string Settings::DefaultPath()
+{
+    const std::string folder = platform::SettingsDirectory();
+    return folder.empty() ? std::string() : folder + "/" + kFileName;
+}
+
+bool Settings::Load(const std::string& path, std::string* problem)
+{
+    if (path.empty())
+    {
+        *problem = "neither XDG_CONFIG_HOME nor HOME names a folder for settings";
+        return false;
+    }
+    if (platform::IsDirectory(path))
+    {
+        *problem = path + " is a folder, not a settings file";
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+    {
+        *problem = "no settings read from " + path + " (missing or unreadable); using the defaults";
+        return false;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (file.bad())
+    {
+        *problem = "cannot read " + path;
+        return false;
+    }
+    std::string why;
+    if (!Parse(text.str(), &why))
+    {
+        *problem = path + ": " + why;
+        return false;
+    }
+    return true;
+}
+
+bool Settings::Save(const std::string& path, std::string* problem) const
+{
+    if (path.empty())
+    {
+        *problem = "neither XDG_CONFIG_HOME nor HOME names a folder for settings";
+        return false;
+    }
+    const std::string folder = FolderOf(path);
+    if (!folder.empty() && !platform::MakeDirectories(folder, problem))
+        return false;
+    return platform::ReplaceFile(path, Format(), problem);
+}
+
+std::string Settings::Format() const
+{
+    std::string text = "# Flatmates keeps the player's choices here; the game rewrites this\n"
+                       "# file whenever one of them changes in play.\n";
+    text += "fullscreen=" + std::string(m_Fullscreen ? "1" : "0") + "\n";
+    text += "mute=" + std::string(m_Muted ? "1" : "0") + "\n";
+    text += "volume=" + std::to_string(m_Volume) + "\n";
+    return text;
+}
+
+bool Settings::Parse(const std::string& text, std::string* problem)
+{
+    // A settings file is short; anything much longer is not one.
+    const size_t kLongest = 4096;
+    if (text.size() > kLongest)
+    {
+        *problem = "longer than a settings file can be";
+        return false;
+    }
+    Settings read;
+    std::istringstream lines(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line))
+    {
+        ++number;
+        line = Trim(line);
+        if (line.empty() || line[0] == '#' || line[0] == ';' || line == "[flatmates]")
+            continue;
+        const std::string::size_type equals = line.find('=');
+        const std::string name = Trim(line.substr(0, equals));
+        const std::string value = equals == std::string::npos ? std::string() : Trim(line.substr(equals + 1));
+        bool good = equals != std::string::npos;
+        if (good && name == "fullscreen")
+            good = ReadSwitch(value, &read.m_Fullscreen);
+        else if (good && name == "mute")
+            good = ReadSwitch(value, &read.m_Muted);
+        else if (good && name == "volume")
+            good = ReadVolume(value, &read.m_Volume);
+        // Names this game does not know are left for a later one.
+        if (!good)
+        {
+            *problem = "line " + std::to_string(number) + " is not a setting (\"" + line.substr(0, 40) +
+                       "\"); using the defaults";
+            return false;
+        }
+    }
+    *this = read;
+    return true;
+}
+
+bool Settings::operator==(const Settings& other) const
+{
+    return m_Fullscreen == other.m_Fullscreen && m_Muted == other.m_Muted && m_Volume == other.m_Volume;
+}

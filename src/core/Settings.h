@@ -1,0 +1,40 @@
+#ifndef FLATMATES_CORE_SETTINGS_H
+#define FLATMATES_CORE_SETTINGS_H
+
+#include <string>
+
+// What the player chose and keeps from one run to the next: the window or
+// the whole screen, the sound on or off, and its volume. Kept as a few
+// "name=value" lines in settings.ini; the game writes them only when the
+// player changes one.
+class Settings
+{
+public:
+    // Volume steps: 0 is silent, kVolumeSteps is the mixer's full volume.
+    static const int kVolumeSteps = 8;
+
+    bool m_Fullscreen = false;
+    bool m_Muted = false;
+    int m_Volume = kVolumeSteps;
+
+    // Where the file lives: settings.ini in the platform's settings folder,
+    // or "" when the player has none.
+    static std::string DefaultPath();
+
+    // Reads the settings at path. A missing, unreadable or damaged file
+    // leaves the defaults and returns false with one line in problem that
+    // says what was wrong and where.
+    bool Load(const std::string& path, std::string* problem);
+    // Writes the settings to path, making its folder when missing, and
+    // replaces the old file in one step. False with the reason in problem.
+    bool Save(const std::string& path, std::string* problem) const;
+
+    // The file's text, and reading it back; Parse leaves *this untouched
+    // and returns false with the reason when the text is damaged.
+    std::string Format() const;
+    bool Parse(const std::string& text, std::string* problem);
+
+    bool operator==(const Settings& other) const;
+};
+
+#endif

@@ -1,0 +1,142 @@
+// The gamepad, turned into the key events the game already reads.
+
+#include "core/PadInput.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+class PadInputTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The event queue comes with the video system.
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+    }
+    void TearDown() override
+    {
+        Taken();
+        SDL_Quit();
+    }
+
+    // Every event waiting in SDL's queue, as "down left", "up space"...
+    static std::vector<std::string> Taken()
+    {
+        std::vector<std::string> taken;
+        SDL_Event event;
+        while (SDL_PollEvent(&event))
+        {
+            if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
+                continue;
+            EXPECT_EQ(event.type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED, event.key.state);
+            taken.push_back(std::string(event.type == SDL_KEYDOWN ? "down " : "up ") +
+                            SDL_GetKeyName(event.key.keysym.sym));
+        }
+        return taken;
+    }
+
+    static PadInput::Reading Hat(Uint8 hat)
+    {
+        PadInput::Reading reading;
+        reading.hat = hat;
+        return reading;
+    }
+    static PadInput::Reading Stick(Sint16 x)
+    {
+        PadInput::Reading reading;
+        reading.stickX = x;
+        return reading;
+    }
+
+    PadInput m_Pad;
+};
+
+using Keys = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(PadInputTest, WithoutAPadNothingIsQueued)
+{
+    // The test machines have no joystick; if one has, it is left alone.
+    if (m_Pad.Open())
+        GTEST_SKIP() << "a joystick is plugged in";
+    EXPECT_FALSE(m_Pad.IsOpen());
+    m_Pad.Poll();
+    EXPECT_EQ(Keys{}, Taken());
+}
+
+TEST_F(PadInputTest, TheHatWalksLikeTheArrows)
+{
+    m_Pad.Feed(Hat(SDL_HAT_LEFT));
+    EXPECT_EQ(Keys{"down left"}, Taken());
+    m_Pad.Feed(Hat(SDL_HAT_LEFTUP)); // a diagonal is still left
+    m_Pad.Feed(Hat(SDL_HAT_LEFT));
+    EXPECT_EQ(Keys{}, Taken()) << "held, nothing new";
+    // Straight across: the release comes before the press.
+    m_Pad.Feed(Hat(SDL_HAT_RIGHT));
+    EXPECT_EQ((Keys{"up left", "down right"}), Taken());
+    m_Pad.Feed(Hat(SDL_HAT_UP));
+    EXPECT_EQ(Keys{"up right"}, Taken());
+    m_Pad.Feed(Hat(SDL_HAT_DOWN));
+    EXPECT_EQ(Keys{}, Taken());
+}
+
+TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZone)
+{
+    m_Pad.Feed(Stick(0));
+    m_Pad.Feed(Stick(-PadInput::kDeadZone + 1));
+    m_Pad.Feed(Stick(PadInput::kDeadZone - 1));
+    EXPECT_EQ(Keys{}, Taken()) << "a slack stick walks nobody";
+    m_Pad.Feed(Stick(-PadInput::kDeadZone));
+    m_Pad.Feed(Stick(-32768));
+    EXPECT_EQ(Keys{"down left"}, Taken());
+    m_Pad.Feed(Stick(32767));
+    EXPECT_EQ((Keys{"up left", "down right"}), Taken());
+    m_Pad.Feed(Stick(100));
+    EXPECT_EQ(Keys{"up right"}, Taken());
+    // Hat and stick together are one left.
+    m_Pad.Feed(Stick(-20000));
+    PadInput::Reading both = Stick(-20000);
+    both.hat = SDL_HAT_LEFT;
+    m_Pad.Feed(both);
+    m_Pad.Feed(Hat(SDL_HAT_LEFT));
+    EXPECT_EQ(Keys{"down left"}, Taken());
+}
+
+TEST_F(PadInputTest, AnAxisThatNeverRestsInTheMiddleWalksNobody)
+{
+    // A trigger or pedal on the first axis rests at one end.
+    m_Pad.Feed(Stick(-32768));
+    m_Pad.Feed(Stick(-32768));
+    m_Pad.Feed(Stick(32767));
+    EXPECT_EQ(Keys{}, Taken());
+    // The hat still walks.
+    PadInput::Reading reading = Stick(-32768);
+    reading.hat = SDL_HAT_RIGHT;
+    m_Pad.Feed(reading);
+    EXPECT_EQ(Keys{"down right"}, Taken());
+}
+
+TEST_F(PadInputTest, TheButtonsPressAndReleaseSpaceAndP)
+{
+    PadInput::Reading reading;
+    reading.use = true;
+    m_Pad.Feed(reading);
+    m_Pad.Feed(reading);
+    EXPECT_EQ(Keys{"down space"}, Taken());
+    reading.use = false;
+    m_Pad.Feed(reading);
+    EXPECT_EQ(Keys{"up space"}, Taken()) << "a use is a press and a release, like the space bar";
+
+    reading.start = true;
+    m_Pad.Feed(reading);
+    reading.start = false;
+    m_Pad.Feed(reading);
+    EXPECT_EQ((Keys{"down p", "up p"}), Taken());
+    EXPECT_FALSE(m_Pad.GetKeys().p);
+}

@@ -1,0 +1,394 @@
+// The keys that belong to the program: decided at the input door, once per
+// press, before the game sees anything; the pause that freezes play; the
+// screen mode; and the settings they keep.
+
+#include "core/ProgramKeys.h"
+
+#include "RecordingState.h"
+#include "TestSupport.h"
+#include "core/EventHandler.h"
+#include "core/GameMain.h"
+#include "core/GamePause.h"
+#include "core/ScreenMode.h"
+#include "gfx/TextObject.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+class ProgramKeysTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ProgramKeys::ResetInstance();
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+        GameMain* game = GameMain::getInstance();
+        m_pOldState = game->GetState();
+        m_pOldScreen = game->getSurface();
+        game->SwapState(&m_State);
+        // The frames below hand out no play time of their own (dt 0), so
+        // the game's play-time count is left as it was found.
+        m_StartTime = game->GetElapsedTime();
+    }
+    void TearDown() override
+    {
+        ProgramKeys::ResetInstance();
+        GameMain* game = GameMain::getInstance();
+        EXPECT_EQ(m_StartTime, game->GetElapsedTime());
+        game->SwapState(m_pOldState);
+        game->SetSurface(m_pOldScreen);
+        SDL_Quit();
+        if (!m_Folder.empty())
+            std::system(("rm -rf " + m_Folder).c_str());
+    }
+
+    // One frame of the loop with the frame time given.
+    void Frame(float dt = 0.0f)
+    {
+        EventHandler::getInstance()->update();
+        GameMain::getInstance()->GameUpdate(dt, 0);
+    }
+    void Press(SDLKey sym, SDLMod mod = KMOD_NONE)
+    {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.type = SDL_KEYDOWN;
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = sym;
+        event.key.keysym.mod = mod;
+        ASSERT_EQ(0, SDL_PushEvent(&event));
+        Frame();
+    }
+    void Release(SDLKey sym)
+    {
+        ASSERT_TRUE(testsupport::PushKey(SDL_KEYUP, sym));
+        Frame();
+    }
+    void Tap(SDLKey sym)
+    {
+        Press(sym);
+        Release(sym);
+    }
+    void Focus(Uint8 gain, Uint8 state)
+    {
+        SDL_Event event{};
+        event.type = SDL_ACTIVEEVENT;
+        event.active.type = SDL_ACTIVEEVENT;
+        event.active.gain = gain;
+        event.active.state = state;
+        ASSERT_EQ(0, SDL_PushEvent(&event));
+        Frame();
+    }
+    static bool Paused() { return GamePause::getInstance()->IsPaused(); }
+    // The last event the state was handed, as "down left" or "up p".
+    std::string LastInput() const
+    {
+        if (m_State.m_Inputs.empty())
+            return "none";
+        const SDL_KeyboardEvent& key = m_State.m_Inputs.back();
+        if (key.type != SDL_KEYDOWN && key.type != SDL_KEYUP)
+            return "other";
+        return std::string(key.type == SDL_KEYDOWN ? "down " : "up ") + SDL_GetKeyName(key.keysym.sym);
+    }
+    // Settings kept in a fresh folder from now on.
+    std::string KeepSettings()
+    {
+        m_Folder = testsupport::MakeTempFolder();
+        const std::string path = m_Folder + "/flatmates/settings.ini";
+        ProgramKeys::getInstance()->LoadSettings(path);
+        ProgramKeys::getInstance()->Start();
+        return path;
+    }
+    static std::string ReadAll(const std::string& path)
+    {
+        std::ifstream file(path);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    std::vector<std::string> m_Log;
+    RecordingState m_State{"state", &m_Log};
+    BaseState* m_pOldState = nullptr;
+    SDL_Surface* m_pOldScreen = nullptr;
+    float m_StartTime = 0.0f;
+    std::string m_Folder;
+};
+
+} // namespace
+
+TEST_F(ProgramKeysTest, PauseFreezesPlayTimeAndTheFrameAfterResumingGetsNoPausedTime)
+{
+    GameMain* game = GameMain::getInstance();
+    Frame();
+    Press(SDLK_p);
+    ASSERT_TRUE(Paused());
+    m_Log.clear();
+    // Long paused frames: no update, no play time, the limit never comes
+    // nearer, however long the pause.
+    for (int frame = 0; frame < 5; ++frame)
+        game->GameUpdate(1000.0f, 0);
+    EXPECT_EQ(m_StartTime, game->GetElapsedTime());
+    EXPECT_EQ(std::vector<std::string>{}, m_Log);
+
+    Release(SDLK_p);
+    // The frame that resumes spans paused time since the frame before: it
+    // counts none.
+    m_Log.clear();
+    ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, SDLK_p));
+    Frame(1000.0f);
+    EXPECT_FALSE(Paused());
+    EXPECT_EQ(0.0f, m_State.m_LastDt);
+    EXPECT_EQ(m_StartTime, game->GetElapsedTime());
+    EXPECT_EQ((std::vector<std::string>{"state.HandleInput", "state.Update"}), m_Log);
+    // The next one is play again.
+    game->GameUpdate(0.0f, 0);
+    EXPECT_EQ(3u, m_Log.size());
+}
+
+TEST_F(ProgramKeysTest, AHeldKeyActsOncePerPress)
+{
+    Press(SDLK_p);
+    EXPECT_TRUE(Paused());
+    // However it comes (a held key, a repeat some systems send), a press
+    // without a release in between does not count again.
+    for (int frame = 0; frame < 5; ++frame)
+        Frame();
+    Press(SDLK_p);
+    EXPECT_TRUE(Paused());
+    Release(SDLK_p);
+    Frame();
+    EXPECT_TRUE(Paused());
+    Press(SDLK_p);
+    EXPECT_FALSE(Paused());
+
+    Press(SDLK_m);
+    Press(SDLK_m);
+    Frame();
+    EXPECT_TRUE(ProgramKeys::getInstance()->GetSound().IsMuted());
+    Release(SDLK_m);
+    Tap(SDLK_m);
+    EXPECT_FALSE(ProgramKeys::getInstance()->GetSound().IsMuted());
+}
+
+TEST_F(ProgramKeysTest, TheGameNeverSeesTheProgramsKeysAndGetsItsLastEventAgain)
+{
+    Press(SDLK_LEFT);
+    EXPECT_EQ("down left", LastInput());
+    const size_t before = m_State.m_Inputs.size();
+    Tap(SDLK_m);
+    Tap(SDLK_MINUS);
+    Tap(SDLK_EQUALS);
+    Tap(SDLK_KP_MINUS);
+    Tap(SDLK_KP_PLUS);
+    // One event a frame still: each of those frames handed the last event
+    // of the game's own on again.
+    ASSERT_EQ(before + 10, m_State.m_Inputs.size());
+    for (size_t frame = before; frame < m_State.m_Inputs.size(); ++frame)
+    {
+        EXPECT_EQ(SDL_KEYDOWN, m_State.m_Inputs[frame].type);
+        EXPECT_EQ(SDLK_LEFT, m_State.m_Inputs[frame].keysym.sym);
+    }
+    EXPECT_EQ(SDLK_LEFT, EventHandler::getInstance()->GetEvent()->key.keysym.sym);
+    // Enter alone is the game's, as any other key.
+    Press(SDLK_RETURN);
+    EXPECT_EQ("down return", LastInput());
+    Release(SDLK_RETURN);
+    EXPECT_EQ("up return", LastInput());
+}
+
+TEST_F(ProgramKeysTest, WhilePausedTheGameHearsNothingAndLearnsTheArrowsOnResuming)
+{
+    Press(SDLK_LEFT);
+    Press(SDLK_p);
+    m_State.m_Inputs.clear();
+    // Let go of the arrow, press and let go of space: all held back.
+    Release(SDLK_LEFT);
+    Tap(SDLK_SPACE);
+    Frame();
+    EXPECT_TRUE(m_State.m_Inputs.empty());
+    EXPECT_EQ(SDLK_LEFT, EventHandler::getInstance()->GetEvent()->key.keysym.sym);
+
+    Release(SDLK_p);
+    Press(SDLK_p);
+    ASSERT_FALSE(Paused());
+    // The arrow is up now; the game is told so, and he stops.
+    Frame();
+    EXPECT_EQ("up left", LastInput());
+    Frame();
+    EXPECT_EQ("up left", LastInput());
+}
+
+TEST_F(ProgramKeysTest, EscapeAndClosingTheWindowStillEndTheRunWhilePaused)
+{
+    EXPECT_EXIT(
+        {
+            Press(SDLK_p);
+            Press(SDLK_ESCAPE);
+            std::exit(Paused() ? 0 : 3);
+        },
+        testing::ExitedWithCode(1), "");
+    EXPECT_EXIT(
+        {
+            Press(SDLK_p);
+            SDL_Event quit{};
+            quit.type = SDL_QUIT;
+            SDL_PushEvent(&quit);
+            Frame();
+            std::exit(Paused() ? 0 : 3);
+        },
+        testing::ExitedWithCode(1), "");
+}
+
+TEST_F(ProgramKeysTest, LosingFocusOrBeingMinimisedPausesUntilTheWindowComesBack)
+{
+    // The pointer leaving the window is no reason to stop.
+    Focus(0, SDL_APPMOUSEFOCUS);
+    EXPECT_FALSE(Paused());
+    Focus(0, SDL_APPINPUTFOCUS);
+    EXPECT_TRUE(Paused());
+    Frame();
+    EXPECT_TRUE(Paused());
+    Focus(1, SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS);
+    EXPECT_FALSE(Paused());
+    Focus(0, SDL_APPACTIVE | SDL_APPINPUTFOCUS);
+    EXPECT_TRUE(Paused());
+    Focus(1, SDL_APPACTIVE);
+    EXPECT_FALSE(Paused());
+
+    // A pause the player asked for outlasts the focus going and coming.
+    Tap(SDLK_p);
+    Focus(0, SDL_APPINPUTFOCUS);
+    Focus(1, SDL_APPINPUTFOCUS);
+    EXPECT_TRUE(Paused());
+    Tap(SDLK_p);
+    EXPECT_FALSE(Paused());
+
+    // P held when the window lost the keyboard: its release never comes,
+    // and the next press still counts.
+    Press(SDLK_p);
+    Focus(0, SDL_APPINPUTFOCUS);
+    Focus(1, SDL_APPINPUTFOCUS);
+    ASSERT_TRUE(Paused());
+    Press(SDLK_p);
+    EXPECT_FALSE(Paused());
+    Release(SDLK_p);
+    // Focus events are the program's: the game does not see them.
+    for (const SDL_KeyboardEvent& input : m_State.m_Inputs)
+        EXPECT_NE(SDL_ACTIVEEVENT, input.type);
+}
+
+TEST_F(ProgramKeysTest, F11AndAltEnterSwitchBetweenWindowAndFullscreen)
+{
+    GameMain* game = GameMain::getInstance();
+    game->SetSurface(ScreenMode::Open(false));
+    ASSERT_NE(nullptr, game->getSurface());
+    EXPECT_FALSE(ScreenMode::IsFullscreen(game->getSurface()));
+
+    Tap(SDLK_F11);
+    ASSERT_NE(nullptr, game->getSurface());
+    EXPECT_TRUE(ScreenMode::IsFullscreen(game->getSurface()));
+    EXPECT_EQ(game->getSurface(), SDL_GetVideoSurface()) << "the game draws to the screen shown";
+    EXPECT_EQ(1024, game->getSurface()->w);
+    EXPECT_EQ(768, game->getSurface()->h);
+    EXPECT_EQ(0u, testsupport::PixelAt(game->getSurface(), 512, 700)) << "the new screen starts black";
+
+    Press(SDLK_RETURN, KMOD_LALT);
+    Release(SDLK_RETURN);
+    EXPECT_FALSE(ScreenMode::IsFullscreen(game->getSurface()));
+    EXPECT_EQ(game->getSurface(), SDL_GetVideoSurface());
+    Press(SDLK_KP_ENTER, KMOD_RALT);
+    EXPECT_TRUE(ScreenMode::IsFullscreen(game->getSurface()));
+    EXPECT_NE("down enter", LastInput());
+}
+
+TEST_F(ProgramKeysTest, SettingsAreWrittenOnlyWhenThePlayerChangesOne)
+{
+    const std::string path = KeepSettings();
+    Tap(SDLK_p);
+    Tap(SDLK_p);
+    Tap(SDLK_EQUALS); // already at the top
+    EXPECT_EQ("", ReadAll(path)) << "nothing changed, nothing written";
+
+    Tap(SDLK_MINUS);
+    Tap(SDLK_MINUS);
+    Tap(SDLK_m);
+    Settings kept;
+    std::string problem;
+    ASSERT_TRUE(kept.Load(path, &problem)) << problem;
+    EXPECT_EQ(Settings::kVolumeSteps - 2, kept.m_Volume);
+    EXPECT_TRUE(kept.m_Muted);
+    EXPECT_FALSE(kept.m_Fullscreen);
+
+    // The next run starts with them.
+    ProgramKeys::ResetInstance();
+    ProgramKeys::getInstance()->LoadSettings(path);
+    ProgramKeys::getInstance()->Start();
+    EXPECT_TRUE(ProgramKeys::getInstance()->GetSound().IsMuted());
+    EXPECT_EQ(Settings::kVolumeSteps - 2, ProgramKeys::getInstance()->GetSound().GetVolume());
+    // Turning the volume while muted turns the sound back on.
+    Tap(SDLK_KP_PLUS);
+    ASSERT_TRUE(kept.Load(path, &problem)) << problem;
+    EXPECT_FALSE(kept.m_Muted);
+    EXPECT_EQ(Settings::kVolumeSteps - 1, kept.m_Volume);
+}
+
+TEST_F(ProgramKeysTest, SettingsThatCannotBeKeptAreReportedOnceAndPlayGoesOn)
+{
+    m_Folder = testsupport::MakeTempFolder();
+    std::ofstream(m_Folder + "/plain") << "not a folder";
+    testing::internal::CaptureStderr();
+    ProgramKeys::getInstance()->LoadSettings(m_Folder + "/plain/flatmates/settings.ini");
+    ProgramKeys::getInstance()->Start();
+    Tap(SDLK_m);
+    Tap(SDLK_m);
+    Tap(SDLK_MINUS);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(ProgramKeys::getInstance()->GetSound().IsMuted() == false);
+    EXPECT_EQ(Settings::kVolumeSteps - 1, ProgramKeys::getInstance()->GetSound().GetVolume());
+    // One line for the settings that could not be read, one for the first
+    // that could not be written, nothing more.
+    EXPECT_EQ(2, std::count(said.begin(), said.end(), '\n')) << said;
+    EXPECT_NE(std::string::npos, said.find("not kept")) << said;
+}
+
+TEST_F(ProgramKeysTest, ASoundChangeShowsInTheCornerForTwoSeconds)
+{
+    testsupport::UseRepositoryContent();
+    ASSERT_EQ(0, TTF_Init());
+    ProgramKeys* program = ProgramKeys::getInstance();
+    program->Start();
+    ASSERT_NE(nullptr, program->GetPauseLine());
+    EXPECT_EQ("Paused", program->GetPauseLine()->GetText());
+    EXPECT_EQ(0.0f, program->GetNoticeTimeLeft());
+
+    Tap(SDLK_MINUS);
+    EXPECT_EQ("Volume 7/8", program->GetNotice()->GetText());
+    Tap(SDLK_m);
+    EXPECT_EQ("Sound off", program->GetNotice()->GetText());
+    EXPECT_FLOAT_EQ(2.0f, program->GetNoticeTimeLeft());
+    // In the top right corner, clear of the room.
+    ASSERT_NE(nullptr, program->GetNotice()->GetSurface());
+    EXPECT_LT(program->GetNotice()->GetLeft() + program->GetNotice()->GetSurface()->w, 1024.0f);
+    EXPECT_GT(program->GetNotice()->GetLeft(), 512.0f);
+    EXPECT_LT(program->GetNotice()->GetTop() + program->GetNotice()->GetSurface()->h, 320.0f);
+
+    // It counts down in real time, paused or not.
+    Tap(SDLK_p);
+    program->Update(1.5f);
+    EXPECT_GT(program->GetNoticeTimeLeft(), 0.0f);
+    program->Update(0.6f);
+    EXPECT_LE(program->GetNoticeTimeLeft(), 0.0f);
+    Tap(SDLK_m); // leave the sound on
+    ProgramKeys::ResetInstance();
+    TTF_Quit();
+}
