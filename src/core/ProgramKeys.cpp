@@ -112,8 +112,12 @@ bool ProgramKeys::Take(const SDL_Event& event)
         TakeFocus(event.active);
         return true;
     }
-    if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && TakeKey(event.key))
-        return true;
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
+    {
+        NoteArrow(event.key);
+        if (TakeKey(event.key))
+            return true;
+    }
     // The man hears nothing while the game stands still.
     if (GamePause::getInstance()->IsPaused())
         return true;
@@ -263,6 +267,16 @@ void ProgramKeys::Keep(const Settings& changed)
     }
 }
 
+void ProgramKeys::NoteArrow(const SDL_KeyboardEvent& key)
+{
+    // Every key event passes this door, held back or not, so the arrows'
+    // state is known here without asking the keyboard.
+    if (key.keysym.sym == SDLK_LEFT)
+        m_KeyLeft = key.type == SDL_KEYDOWN;
+    else if (key.keysym.sym == SDLK_RIGHT)
+        m_KeyRight = key.type == SDL_KEYDOWN;
+}
+
 void ProgramKeys::NoteHanded(const SDL_Event& event)
 {
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
@@ -277,10 +291,9 @@ void ProgramKeys::HandBackHeldArrows()
 {
     // The arrows' presses and releases in the pause were held back; the game
     // learns how they are now, from the keyboard and the pad.
-    const Uint8* keyboard = SDL_GetKeyState(nullptr);
     const PadInput::Keys& pad = m_Pad.GetKeys();
-    const bool left = keyboard[SDLK_LEFT] != 0 || pad.left;
-    const bool right = keyboard[SDLK_RIGHT] != 0 || pad.right;
+    const bool left = m_KeyLeft || pad.left;
+    const bool right = m_KeyRight || pad.right;
     if (left != m_GameLeft)
         PushKey(left, SDLK_LEFT);
     if (right != m_GameRight)

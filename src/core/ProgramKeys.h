@@ -82,6 +82,8 @@ private:
     void SoundChanged();
     void Keep(const Settings& changed);
     void NoteHanded(const SDL_Event& event);
+    // Follows the arrows on the keyboard.
+    void NoteArrow(const SDL_KeyboardEvent& key);
     void HandBackHeldArrows();
 
     static ProgramKeys* m_pInstance;
@@ -101,7 +103,9 @@ private:
     bool m_PausedByFocus = false;
     // The program's keys held down now, so a held key acts once.
     bool m_Down[SDLK_LAST] = {};
-    // The arrows as the game was last told.
+    // The arrows as the keyboard has them, and as the game was last told.
+    bool m_KeyLeft = false;
+    bool m_KeyRight = false;
     bool m_GameLeft = false;
     bool m_GameRight = false;
 };

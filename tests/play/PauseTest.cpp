@@ -123,8 +123,12 @@ TEST_F(PauseTest, NothingMovesCountsDownOrSoundsWhilePaused)
     EXPECT_EQ(1, Mix_Paused(steps));
     EXPECT_EQ(1, Mix_PausedMusic());
 
-    // Resuming: the arrow was let go meanwhile (no key is down on the test's
-    // keyboard), so he stands; nothing jumped by the time spent paused.
+    // The arrow is let go while paused: the game does not hear it then.
+    Key(SDL_KEYUP, SDLK_LEFT);
+    EXPECT_TRUE(Man()->IsMovingLeft());
+
+    // Resuming: the release is handed on, so he stands; nothing jumped by
+    // the time spent paused.
     Key(SDL_KEYUP, SDLK_p);
     Key(SDL_KEYDOWN, SDLK_p);
     EXPECT_FALSE(Paused());
