@@ -2,10 +2,14 @@
 # version being project(VERSION) and the package's revision), built by CPack
 # from the install rules in the Debian layout of a game (see
 # cmake/Package.cmake), in $(PACKAGE_DIR) and copied here.
+# make test-package: builds it, then checks it (tests/install/package_test.sh):
+# file list, control fields, lintian, the metadata, the desktop entry, the
+# manual pages, and the game played for a moment from the unpacked package.
 PACKAGE_DIR ?= build-package
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
+PACKAGE_TEST_PACKAGES := $(PACKAGE_PACKAGES) lintian appstream desktop-file-utils groff-base man-db
 
-.PHONY: package package-deps
+.PHONY: package package-deps test-package package-test-deps
 
 # Built with the compiler and linker flags Debian builds its own packages
 # with, hardening included (dpkg-buildflags).
@@ -22,3 +26,9 @@ package: package-deps
 
 package-deps:
 	@$(call install_missing,$(PACKAGE_PACKAGES))
+
+test-package: package-test-deps package
+	bash tests/install/package_test.sh .
+
+package-test-deps:
+	@$(call install_missing,$(PACKAGE_TEST_PACKAGES))
