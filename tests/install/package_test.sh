@@ -44,6 +44,17 @@ done
 grep -Eq "(^|, )libsdl1\.2debian \(>= [^)]*\) \| libsdl1\.2-compat-shim(,|$)" <<< "$depends" ||
     fail "Depends does not take SDL 1.2 from either provider: $depends"
 
+# apt agrees: the package installs here, and where sdl12-compat (through its
+# shim) replaces classic SDL 1.2. Simulated only; needs the archive's lists.
+if apt-cache show --no-all-versions libsdl1.2-compat-shim > /dev/null 2>&1; then
+    for with in "" libsdl1.2-compat-shim; do
+        apt-get install -s "$deb" $with > "$work/apt" 2>&1 && grep -q "^Inst flatmates " "$work/apt" ||
+            fail "apt cannot install the package${with:+ with $with}: $(grep -E '^E:|Depends:' "$work/apt")"
+    done
+else
+    echo "(apt's lists do not know sdl12-compat's shim: installation not simulated)"
+fi
+
 # --- file list -------------------------------------------------------------
 dpkg-deb -c "$deb" | awk '{ print $1, $NF }' | sed 's| \./| /|' > "$work/contents"
 for f in /usr/games/flatmates /usr/bin/flatmates-check; do
