@@ -27,7 +27,7 @@ run: deps build
 test: test-deps build
 	@COMPAT_LIBS=$(COMPAT_LIBS) bash tools/packages.sh test-runs | while IFS='|' read -r provider libs; do \
 	  echo "== tests on $$provider =="; \
-	  LD_LIBRARY_PATH=$$libs ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) < /dev/null || exit 1; \
+	  env $${libs:+LD_LIBRARY_PATH=$$libs} ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) < /dev/null || exit 1; \
 	done
 
 build:
