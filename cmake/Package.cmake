@@ -4,6 +4,10 @@
 if(NOT FLATMATES_DEBIAN_LAYOUT)
   return()
 endif()
+if(CMAKE_VERSION VERSION_LESS 3.19)
+  # The dependency on either SDL 1.2 needs CPack's pre-build scripts.
+  message(FATAL_ERROR "The Debian package needs CMake 3.19 or newer")
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME flatmates)
