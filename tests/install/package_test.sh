@@ -128,7 +128,11 @@ grep -q "$(realpath "$share/games/flatmates")/assets: 0 problems" "$work/check.e
 # Started from /, the game settles in the packed content folder and plays
 # until it is interrupted.
 content=$(realpath "$share/games/flatmates")
-(cd / && exec env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$root/usr/games/flatmates" 2> "$work/stderr") &
+# A player of his own, with no settings yet, so that none of the machine's
+# are read.
+mkdir -p "$work/home"
+(cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" SDL_VIDEODRIVER=dummy \
+    SDL_AUDIODRIVER=dummy "$root/usr/games/flatmates" 2> "$work/stderr") &
 game=$!
 for _ in $(seq 200); do
     [ "$(readlink "/proc/$game/cwd" 2> /dev/null)" = "$content" ] && break
