@@ -1,28 +1,34 @@
 # The two commands a player or developer needs:
 #   make run    installs what is missing, builds the game and plays it
 #   make test   the same set-up, then every test on both SDL 1.2 providers
+#               (once, where only one exists)
+# The set-up (tools/packages.sh) installs Debian packages with apt-get; where
+# only sdl12-compat provides SDL 1.2 it takes its packages instead, and
+# without dpkg and apt-get it says which libraries to install and goes on.
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 COMPAT_LIBS := /usr/lib/x86_64-linux-gnu/sdl12-compat
-SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Debian packages the game builds and plays with.
 RUN_PACKAGES := g++ make cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev \
 	libsdl-mixer1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libgtest-dev
 # And those the tests add: the second SDL 1.2 provider.
 TEST_PACKAGES := $(RUN_PACKAGES) libsdl1.2-compat
+# What the content generators (tools/make_assets.sh) need.
+ASSET_PACKAGES := lame python3 python3-numpy python3-pil fonts-liberation2
 
-.PHONY: run test build deps test-deps assets clean
+.PHONY: run test build deps test-deps assets assets-deps clean
 
 run: deps build
 	./$(BUILD_DIR)/flatmates || [ $$? -eq 1 ]
 
+# Once on each SDL 1.2 provider installed (tools/packages.sh test-runs).
 test: test-deps build
-	@echo "== tests on classic SDL 1.2 =="
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
-	@echo "== tests on sdl12-compat =="
-	LD_LIBRARY_PATH=$(COMPAT_LIBS) ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	@COMPAT_LIBS=$(COMPAT_LIBS) bash tools/packages.sh test-runs | while IFS='|' read -r provider libs; do \
+	  echo "== tests on $$provider =="; \
+	  env $${libs:+LD_LIBRARY_PATH=$$libs} ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) < /dev/null || exit 1; \
+	done
 
 build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
@@ -36,20 +42,16 @@ test-deps:
 	@$(call install_missing,$(TEST_PACKAGES))
 
 define install_missing
-missing=""; \
-for p in $(1); do \
-  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
-done; \
-if [ -n "$$missing" ]; then \
-  echo "Installing:$$missing"; \
-  $(SUDO) apt-get update && \
-  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
-fi
+COMPAT_LIBS=$(COMPAT_LIBS) bash tools/packages.sh install $(1)
 endef
 
-# Regenerates every file under assets/ (needs the generators' packages).
-assets:
+# Regenerates every file under assets/, after installing what the generators
+# need.
+assets: assets-deps
 	bash tools/make_assets.sh
+
+assets-deps:
+	@$(call install_missing,$(ASSET_PACKAGES))
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -13,8 +13,12 @@ std::vector<std::string> ContentDirectory::Candidates(const std::string& current
     {
         folders.push_back(exeDir);
         folders.push_back(exeDir == "/" ? exeDir : exeDir + "/..");
-        // An installed game keeps its content apart from its programs.
-        folders.push_back((exeDir == "/" ? std::string() : exeDir) + "/../share/flatmates");
+        // An installed game keeps its content apart from its programs:
+        // <prefix>/share/flatmates beside <prefix>/bin, or, as Debian lays
+        // games out, /usr/share/games/flatmates beside /usr/games.
+        const std::string prefix = (exeDir == "/" ? std::string() : exeDir) + "/..";
+        folders.push_back(prefix + "/share/flatmates");
+        folders.push_back(prefix + "/share/games/flatmates");
     }
     return folders;
 }

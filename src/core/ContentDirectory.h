@@ -12,7 +12,8 @@ class ContentDirectory
 public:
     // Folders to look in, in order: the working directory, the executable's
     // folder, that folder's parent, then the installed content beside it
-    // (<prefix>/share/flatmates for <prefix>/bin/flatmates).
+    // (<prefix>/share/flatmates for <prefix>/bin/flatmates, then
+    // <prefix>/share/games/flatmates for <prefix>/games/flatmates).
     static std::vector<std::string> Candidates(const std::string& current, const std::string& exeDir);
 
     // The first candidate that holds an assets/ folder, or "" for none.

@@ -23,11 +23,15 @@ std::string MakeTempFolder()
 TEST(ContentDirectory, LooksInTheWorkingFolderThenBesideTheGameThenAbove)
 {
     const std::vector<std::string> folders = ContentDirectory::Candidates("/home/p", "/opt/fm/bin");
-    ASSERT_EQ(4u, folders.size());
+    ASSERT_EQ(5u, folders.size());
     EXPECT_EQ("/home/p", folders[0]);
     EXPECT_EQ("/opt/fm/bin", folders[1]);
     EXPECT_EQ("/opt/fm/bin/..", folders[2]);
     EXPECT_EQ("/opt/fm/bin/../share/flatmates", folders[3]);
+    EXPECT_EQ("/opt/fm/bin/../share/games/flatmates", folders[4]);
+
+    // A game in the root folder looks in /share, not in "//..".
+    EXPECT_EQ("/../share/games/flatmates", ContentDirectory::Candidates("", "/").back());
 
     // Folders that cannot be told are left out rather than searched as "".
     EXPECT_EQ(1u, ContentDirectory::Candidates("/home/p", "").size());
@@ -49,6 +53,21 @@ TEST(ContentDirectory, FindsTheFirstFolderHoldingAssets)
     // A working folder that has content wins.
     EXPECT_EQ(root, ContentDirectory::Find({root, root + "/bin"}));
     EXPECT_EQ("", ContentDirectory::Find({root + "/elsewhere", root + "/bin"}));
+
+    std::system(("rm -rf " + root).c_str());
+}
+
+TEST(ContentDirectory, FindsTheContentOfAGameInstalledTheDebianWay)
+{
+    // /usr/games/flatmates plays the content in /usr/share/games/flatmates.
+    const std::string root = MakeTempFolder();
+    ASSERT_FALSE(root.empty());
+    for (const char* folder :
+         {"/games", "/share", "/share/games", "/share/games/flatmates", "/share/games/flatmates/assets"})
+        ASSERT_EQ(0, mkdir((root + folder).c_str(), 0755));
+
+    EXPECT_EQ(root + "/games/../share/games/flatmates",
+              ContentDirectory::Find(ContentDirectory::Candidates("/", root + "/games")));
 
     std::system(("rm -rf " + root).c_str());
 }

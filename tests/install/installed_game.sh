@@ -21,7 +21,9 @@ cmake --install "$build" --prefix "$prefix" > "$prefix/install.log" || { cat "$p
 
 for f in bin/flatmates share/flatmates/assets/Objects.txt share/flatmates/assets/fonts/arial.ttf \
          share/applications/flatmates.desktop share/icons/hicolor/64x64/apps/flatmates.png \
-         share/icons/hicolor/128x128/apps/flatmates.png share/icons/hicolor/256x256/apps/flatmates.png; do
+         share/icons/hicolor/128x128/apps/flatmates.png share/icons/hicolor/256x256/apps/flatmates.png \
+         share/metainfo/io.github.flatmates.Flatmates.metainfo.xml share/man/man6/flatmates.6.gz \
+         share/man/man1/flatmates-check.1.gz; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/flatmates" ] || fail "bin/flatmates is not executable"
