@@ -45,6 +45,16 @@ void EventHandler::update()
     GameMain::getInstance()->HandleInput(m_Event.key);
 }
 
+void EventHandler::PushKey(bool pressed, SDLKey sym)
+{
+    SDL_Event event{};
+    event.type = pressed ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.type = event.type;
+    event.key.state = pressed ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = sym;
+    SDL_PushEvent(&event);
+}
+
 SDL_Event* EventHandler::GetEvent()
 {
     return &m_Event;

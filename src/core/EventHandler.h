@@ -17,6 +17,9 @@ public:
     void update();
     // The current event: the last one polled, zero-filled before the first.
     SDL_Event* GetEvent();
+    // Queues a key press or release for a later frame, as the keyboard
+    // would; a full queue loses it, as it would a key.
+    static void PushKey(bool pressed, SDLKey sym);
     // Forgets the current event, as before the first (for a game started
     // again in one process).
     void Reset();

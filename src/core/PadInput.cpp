@@ -1,21 +1,6 @@
 #include "core/PadInput.h"
 
-namespace
-{
-
-// Queues one key press or release; the queue being full loses it, as it
-// would a key.
-void PushKey(bool pressed, SDLKey sym)
-{
-    SDL_Event event{};
-    event.type = pressed ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    SDL_PushEvent(&event);
-}
-
-} // namespace
+#include "core/EventHandler.h"
 
 PadInput::~PadInput()
 {
@@ -86,12 +71,12 @@ void PadInput::Feed(const Reading& reading)
     for (const auto& change : changes)
     {
         if (change.before && !change.after)
-            PushKey(false, change.sym);
+            EventHandler::PushKey(false, change.sym);
     }
     for (const auto& change : changes)
     {
         if (!change.before && change.after)
-            PushKey(true, change.sym);
+            EventHandler::PushKey(true, change.sym);
     }
     m_Keys = now;
 }

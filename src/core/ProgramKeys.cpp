@@ -1,5 +1,6 @@
 #include "core/ProgramKeys.h"
 
+#include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "core/GamePause.h"
 #include "core/ScreenMode.h"
@@ -27,16 +28,6 @@ const float kNoticeMargin = 16.0f;
 bool IsEnter(SDLKey sym)
 {
     return sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
-}
-
-void PushKey(bool pressed, SDLKey sym)
-{
-    SDL_Event event{};
-    event.type = pressed ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    SDL_PushEvent(&event);
 }
 
 // Renders the text now, so its width is known and no frame has to.
@@ -295,9 +286,9 @@ void ProgramKeys::HandBackHeldArrows()
     const bool left = m_KeyLeft || pad.left;
     const bool right = m_KeyRight || pad.right;
     if (left != m_GameLeft)
-        PushKey(left, SDLK_LEFT);
+        EventHandler::PushKey(left, SDLK_LEFT);
     if (right != m_GameRight)
-        PushKey(right, SDLK_RIGHT);
+        EventHandler::PushKey(right, SDLK_RIGHT);
 }
 
 void ProgramKeys::PollPad()

@@ -148,6 +148,21 @@ bool DeclaresTooLargePng(const char* path)
     return BigEndian32(header + 16) > largest || BigEndian32(header + 20) > largest;
 }
 
+// The picture as the file holds it, or null for a file that is missing,
+// cannot be decoded, or holds a picture too large once doubled.
+SDL_Surface* LoadWithinBounds(const char* path)
+{
+    if (path == nullptr || DeclaresTooLargePng(path))
+        return nullptr;
+    SDL_Surface* loaded = IMG_Load(path);
+    if (loaded != nullptr && (loaded->w * 2 > Sprite::kMaxImageSide || loaded->h * 2 > Sprite::kMaxImageSide))
+    {
+        SDL_FreeSurface(loaded);
+        return nullptr;
+    }
+    return loaded;
+}
+
 #ifdef __EMSCRIPTEN__
 
 // The picture as it is drawn in a browser page: doubled pixel for pixel,
@@ -158,16 +173,9 @@ bool DeclaresTooLargePng(const char* path)
 // be made so.
 SDL_Surface* LoadDoubled(const char* path)
 {
-    if (path == nullptr || DeclaresTooLargePng(path))
-        return nullptr;
-    SDL_Surface* loaded = IMG_Load(path);
+    SDL_Surface* loaded = LoadWithinBounds(path);
     if (loaded == nullptr)
         return nullptr;
-    if (loaded->w * 2 > Sprite::kMaxImageSide || loaded->h * 2 > Sprite::kMaxImageSide)
-    {
-        SDL_FreeSurface(loaded);
-        return nullptr;
-    }
     // Bytes in memory R, G, B, A, as the page keeps them.
     SDL_Surface* doubled = SDL_CreateRGBSurface(SDL_SWSURFACE, loaded->w * 2, loaded->h * 2, 32, 0x000000ff,
                                                 0x0000ff00, 0x00ff0000, 0xff000000);
@@ -211,16 +219,9 @@ SDL_Surface* LoadDoubled(const char* path)
 // Null for anything that cannot be made so.
 SDL_Surface* LoadDoubled(const char* path)
 {
-    if (path == nullptr || DeclaresTooLargePng(path))
-        return nullptr;
-    SDL_Surface* loaded = IMG_Load(path);
+    SDL_Surface* loaded = LoadWithinBounds(path);
     if (loaded == nullptr)
         return nullptr;
-    if (loaded->w * 2 > Sprite::kMaxImageSide || loaded->h * 2 > Sprite::kMaxImageSide)
-    {
-        SDL_FreeSurface(loaded);
-        return nullptr;
-    }
 
     // Flattened before doubling: the zoom's own conversion of other formats
     // does not tell reliably which pixels were transparent.
