@@ -115,40 +115,33 @@ export function countColour(picture, colour, tolerance = 0) {
   return n;
 }
 
-// Bounding box [x0, y0, x1, y1) of the pixels of exactly these colours, or null.
-export function coloursBox(picture, colours) {
-  const keys = new Set(colours.map((c) => (c[0] << 16) | (c[1] << 8) | c[2]));
+// Bounding box [x0, y0, x1, y1) of the pixels at whose index (into RGBA
+// bytes) hit() is true, or null.
+function boxOf(width, height, hit) {
   let box = null;
-  const d = picture.data;
-  for (let y = 0; y < picture.height; y++)
-    for (let x = 0; x < picture.width; x++) {
-      const i = 4 * (y * picture.width + x);
-      if (keys.has((d[i] << 16) | (d[i + 1] << 8) | d[i + 2])) {
-        if (box === null) box = [x, y, x + 1, y + 1];
-        box[0] = Math.min(box[0], x);
-        box[1] = Math.min(box[1], y);
-        box[2] = Math.max(box[2], x + 1);
-        box[3] = Math.max(box[3], y + 1);
-      }
+  for (let y = 0; y < height; y++)
+    for (let x = 0; x < width; x++) {
+      if (!hit(4 * (y * width + x))) continue;
+      if (box === null) box = [x, y, x + 1, y + 1];
+      box[0] = Math.min(box[0], x);
+      box[1] = Math.min(box[1], y);
+      box[2] = Math.max(box[2], x + 1);
+      box[3] = Math.max(box[3], y + 1);
     }
   return box;
 }
 
+// Bounding box [x0, y0, x1, y1) of the pixels of exactly these colours, or null.
+export function coloursBox(picture, colours) {
+  const keys = new Set(colours.map((c) => (c[0] << 16) | (c[1] << 8) | c[2]));
+  const d = picture.data;
+  return boxOf(picture.width, picture.height, (i) => keys.has((d[i] << 16) | (d[i + 1] << 8) | d[i + 2]));
+}
+
 // Bounding box of the pixels in which two pictures of one size differ, or null.
 function differenceBox(a, b) {
-  let box = null;
-  for (let y = 0; y < a.height; y++)
-    for (let x = 0; x < a.width; x++) {
-      const i = 4 * (y * a.width + x);
-      if (a.data[i] !== b.data[i] || a.data[i + 1] !== b.data[i + 1] || a.data[i + 2] !== b.data[i + 2]) {
-        if (box === null) box = [x, y, x + 1, y + 1];
-        box[0] = Math.min(box[0], x);
-        box[1] = Math.min(box[1], y);
-        box[2] = Math.max(box[2], x + 1);
-        box[3] = Math.max(box[3], y + 1);
-      }
-    }
-  return box;
+  return boxOf(a.width, a.height,
+               (i) => a.data[i] !== b.data[i] || a.data[i + 1] !== b.data[i + 1] || a.data[i + 2] !== b.data[i + 2]);
 }
 
 // The game's pictures as it draws them: doubled, magenta transparent.
