@@ -15,12 +15,12 @@ add_subdirectory(src)
 # The frame cap rests on SDL_gfx's frame-rate manager, which the page's SDL
 # lacks; in a page the browser paces the frames itself.
 get_target_property(web_sources flatmates_lib SOURCES)
-list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/core/FrameCap.cpp)
+list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/app/FrameCap.cpp)
 set_target_properties(flatmates_lib PROPERTIES SOURCES "${web_sources}")
 
 set(FLATMATES_WEB_DIR ${CMAKE_CURRENT_SOURCE_DIR}/web)
 
-add_executable(flatmates src/core/main.cpp)
+add_executable(flatmates src/app/main.cpp)
 set_target_properties(flatmates PROPERTIES SUFFIX ".js")
 target_link_libraries(flatmates PRIVATE flatmates_lib flatmates_warnings)
 target_link_options(flatmates PRIVATE

@@ -9,7 +9,7 @@
 #include "audio/SoundManager.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
-#include "core/ProgramKeys.h"
+#include "app/ProgramKeys.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "objects/CollisionSystem.h"

@@ -2,7 +2,7 @@
 // reports every problem found, one a line, as "file:line: problem".
 
 #include "check/ContentCheck.h"
-#include "core/ContentDirectory.h"
+#include "app/ContentDirectory.h"
 #include "core/Platform.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "core/EventHandler.h"
 
 #include "core/GameMain.h"
-#include "core/ProgramKeys.h"
+#include "app/ProgramKeys.h"
 
 #include <cstdlib>
 #include <cstring>

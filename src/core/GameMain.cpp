@@ -2,9 +2,9 @@
 
 #include "audio/SoundManager.h"
 #include "core/BaseState.h"
-#include "core/GamePause.h"
-#include "core/ProgramKeys.h"
-#include "core/ScreenMode.h"
+#include "app/GamePause.h"
+#include "app/ProgramKeys.h"
+#include "app/ScreenMode.h"
 #include "gfx/FontRender.h"
 #include "objects/CollisionSystem.h"
 

@@ -14,10 +14,10 @@ if [ -n "$hits" ]; then
     exit 1
 fi
 web_pattern='#include[[:space:]]*[<"]emscripten(\.h|/[^>"]*)[>"]|__EMSCRIPTEN__'
-web_seams='/core/Platform\.cpp:|/core/main\.cpp:|/gfx/Sprite\.cpp:'
+web_seams='/core/Platform\.cpp:|/app/main\.cpp:|/gfx/Sprite\.cpp:'
 hits=$(grep -rnE "$web_pattern" "$src" --include='*.cpp' --include='*.h' | grep -vE "$web_seams" || true)
 if [ -n "$hits" ]; then
-    echo "Browser-build headers or checks outside src/core/Platform.cpp, src/core/main.cpp and src/gfx/Sprite.cpp:"
+    echo "Browser-build headers or checks outside src/core/Platform.cpp, src/app/main.cpp and src/gfx/Sprite.cpp:"
     echo "$hits"
     exit 1
 fi

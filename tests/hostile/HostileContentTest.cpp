@@ -5,7 +5,7 @@
 // Escape like any run.
 
 #include "TestSupport.h"
-#include "core/ContentDirectory.h"
+#include "app/ContentDirectory.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "gfx/TestPng.h"

@@ -5,8 +5,8 @@
 
 #include "actors/Player.h"
 #include "core/GameMain.h"
-#include "core/GamePause.h"
-#include "core/ProgramKeys.h"
+#include "app/GamePause.h"
+#include "app/ProgramKeys.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"

@@ -6,7 +6,7 @@
 // that a visit to the flat goes the same way on every run.
 
 #include "TestSupport.h"
-#include "core/ContentDirectory.h"
+#include "app/ContentDirectory.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "core/Platform.h"

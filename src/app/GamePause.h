@@ -1,5 +1,5 @@
-#ifndef FLATMATES_CORE_GAMEPAUSE_H
-#define FLATMATES_CORE_GAMEPAUSE_H
+#ifndef FLATMATES_APP_GAMEPAUSE_H
+#define FLATMATES_APP_GAMEPAUSE_H
 
 // Whether the game stands still. While paused no play time passes, nothing
 // in the flat moves or counts down, and the music and every sound wait where

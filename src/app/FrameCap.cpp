@@ -1,4 +1,4 @@
-#include "core/FrameCap.h"
+#include "app/FrameCap.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#ifndef FLATMATES_CORE_FRAMECAP_H
-#define FLATMATES_CORE_FRAMECAP_H
+#ifndef FLATMATES_APP_FRAMECAP_H
+#define FLATMATES_APP_FRAMECAP_H
 
 #include <SDL_framerate.h>
 #include <string>

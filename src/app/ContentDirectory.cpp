@@ -1,4 +1,4 @@
-#include "core/ContentDirectory.h"
+#include "app/ContentDirectory.h"
 
 #include "core/Platform.h"
 

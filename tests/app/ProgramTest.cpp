@@ -2,14 +2,14 @@
 // press, before the game sees anything; the pause that freezes play; the
 // screen mode; and the settings they keep.
 
-#include "core/ProgramKeys.h"
+#include "app/ProgramKeys.h"
 
-#include "RecordingState.h"
+#include "core/RecordingState.h"
 #include "TestSupport.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
-#include "core/GamePause.h"
-#include "core/ScreenMode.h"
+#include "app/GamePause.h"
+#include "app/ScreenMode.h"
 #include "gfx/TextObject.h"
 
 #include <SDL.h>

@@ -1,9 +1,9 @@
-#ifndef FLATMATES_CORE_PROGRAMKEYS_H
-#define FLATMATES_CORE_PROGRAMKEYS_H
+#ifndef FLATMATES_APP_PROGRAMKEYS_H
+#define FLATMATES_APP_PROGRAMKEYS_H
 
 #include "audio/SoundControl.h"
-#include "core/PadInput.h"
-#include "core/Settings.h"
+#include "app/PadInput.h"
+#include "app/Settings.h"
 
 #include <SDL.h>
 #include <string>

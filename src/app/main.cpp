@@ -8,18 +8,18 @@
 // calls the same frame body once per display refresh, which also paces the
 // frames, so the frame cap has no part there.
 
-#include "core/CommandLine.h"
-#include "core/ContentDirectory.h"
+#include "app/CommandLine.h"
+#include "app/ContentDirectory.h"
 #include "core/EventHandler.h"
 #include "core/FrameClock.h"
 #include "core/GameMain.h"
-#include "core/ProgramKeys.h"
+#include "app/ProgramKeys.h"
 #include "play/StateTest.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 #else
-#include "core/FrameCap.h"
+#include "app/FrameCap.h"
 #endif
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "core/ScreenMode.h"
+#include "app/ScreenMode.h"
 
 #include "core/GameMain.h"
 

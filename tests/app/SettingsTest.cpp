@@ -1,7 +1,7 @@
 // The player's settings file: read back as written, never trusted when
 // damaged, replaced in one step, and never a reason for the game to fail.
 
-#include "core/Settings.h"
+#include "app/Settings.h"
 
 #include "TestSupport.h"
 #include "core/Platform.h"

@@ -1,4 +1,4 @@
-#include "core/PadInput.h"
+#include "app/PadInput.h"
 
 #include "core/EventHandler.h"
 

@@ -1,4 +1,4 @@
-#include "core/GamePause.h"
+#include "app/GamePause.h"
 
 #include "audio/SoundManager.h"
 

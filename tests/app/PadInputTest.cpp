@@ -1,6 +1,6 @@
 // The gamepad, turned into the key events the game already reads.
 
-#include "core/PadInput.h"
+#include "app/PadInput.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

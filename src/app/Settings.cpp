@@ -1,4 +1,4 @@
-#include "core/Settings.h"
+#include "app/Settings.h"
 
 #include "core/Platform.h"
 

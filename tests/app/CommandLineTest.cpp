@@ -1,6 +1,6 @@
 // The command line: the options the usage lists, and nothing else.
 
-#include "core/CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,9 +1,9 @@
-#include "core/ProgramKeys.h"
+#include "app/ProgramKeys.h"
 
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
-#include "core/GamePause.h"
-#include "core/ScreenMode.h"
+#include "app/GamePause.h"
+#include "app/ScreenMode.h"
 #include "gfx/TextObject.h"
 
 #include <algorithm>
