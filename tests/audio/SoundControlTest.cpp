@@ -160,6 +160,10 @@ TEST_F(SoundControlTest, APausePausesEverySoundAndTheMusicWhereTheyAre)
     ASSERT_GE(sink, 0);
     ASSERT_GE(clock, 0);
 
+    // The mixer marks a paused channel with the time of the pause, and a
+    // pause in SDL's very first millisecond would be marked 0: not paused.
+    while (SDL_GetTicks() == 0)
+        SDL_Delay(1);
     m_pSounds->PauseAll();
     EXPECT_EQ(1, Mix_PausedMusic());
     EXPECT_EQ(1, Mix_Paused(sink));
