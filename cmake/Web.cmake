@@ -20,7 +20,7 @@ set_target_properties(flatmates_lib PROPERTIES SOURCES "${web_sources}")
 
 set(FLATMATES_WEB_DIR ${CMAKE_CURRENT_SOURCE_DIR}/web)
 
-add_executable(flatmates src/app/main.cpp)
+add_executable(flatmates src/app/main_web.cpp)
 set_target_properties(flatmates PROPERTIES SUFFIX ".js")
 target_link_libraries(flatmates PRIVATE flatmates_lib flatmates_warnings)
 target_link_options(flatmates PRIVATE

@@ -6,10 +6,10 @@
 // ends every case with the game as a fresh process has it: a test program
 // then passes whole, shuffled or repeated, not only one case per process.
 
+#include "app/Program.h"
 #include "audio/SoundManager.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
-#include "app/ProgramKeys.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "objects/CollisionSystem.h"
@@ -47,8 +47,9 @@ inline void ResetGame()
     // Captions first: each holds a font, which must be closed while the
     // font library is still up.
     FontRender::getInstance()->Update(std::numeric_limits<float>::max());
-    // The program's keys: the pause, the settings and their notices.
-    ProgramKeys::ResetInstance();
+    // The program around the game: the pause, the settings, the notices,
+    // unplugged from the door and the picture.
+    Program::ResetInstance();
 
     StateTest* play = StateTest::getInstance();
     play->Exit();
@@ -59,6 +60,11 @@ inline void ResetGame()
     SoundManager::getInstance()->Quit();
     GameMain::getInstance()->Reset();
     EventHandler::getInstance()->Reset();
+    // Events a case queued and never played are not the next case's.
+    SDL_Event leftover;
+    while (SDL_PollEvent(&leftover) != 0)
+    {
+    }
 
     // Cases may have opened the mixer or the font library themselves too.
     while (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0)

@@ -1,16 +1,31 @@
 #include "app/CommandLine.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace
 {
-const char* const kMaxFps = "--max-fps";
+const char* const kMaxFpsOption = "--max-fps";
 } // namespace
+
+bool CommandLine::ReadRate(const char* text, int* rate)
+{
+    // Three digits at most: no number of frames longer than that is taken,
+    // and none can overflow on the way.
+    const size_t length = text != nullptr ? std::strlen(text) : 0;
+    if (length == 0 || length > 3 || std::strspn(text, "0123456789") != length)
+        return false;
+    const int value = std::atoi(text);
+    if (value < kMinFps || value > kMaxFps)
+        return false;
+    *rate = value;
+    return true;
+}
 
 bool CommandLine::Parse(int argc, char** argv)
 {
-    const size_t maxFpsLength = std::strlen(kMaxFps);
+    const size_t maxFpsLength = std::strlen(kMaxFpsOption);
     for (int i = 1; i < argc; ++i)
     {
         const char* arg = argv[i];
@@ -22,10 +37,24 @@ bool CommandLine::Parse(int argc, char** argv)
             m_Screen = Screen::kFullscreen;
         else if (std::strcmp(arg, "--window") == 0)
             m_Screen = Screen::kWindow;
-        else if (std::strcmp(arg, kMaxFps) == 0)
-            ++i; // its number is the frame cap's to judge
-        else if (std::strncmp(arg, kMaxFps, maxFpsLength) == 0 && arg[maxFpsLength] == '=')
-            continue;
+        else if (std::strcmp(arg, kMaxFpsOption) == 0 ||
+                 (std::strncmp(arg, kMaxFpsOption, maxFpsLength) == 0 && arg[maxFpsLength] == '='))
+        {
+            const char* rate = arg[maxFpsLength] == '=' ? arg + maxFpsLength + 1 : nullptr;
+            if (rate == nullptr && i + 1 < argc)
+                rate = argv[++i];
+            if (rate == nullptr)
+            {
+                m_Error = std::string(kMaxFpsOption) + " needs a number of frames per second";
+                return false;
+            }
+            if (!ReadRate(rate, &m_MaxFps))
+            {
+                m_Error = std::string(kMaxFpsOption) + " \"" + rate + "\" is not a whole number from " +
+                          std::to_string(kMinFps) + " to " + std::to_string(kMaxFps);
+                return false;
+            }
+        }
         else
         {
             m_Error = std::string("unknown option \"") + arg + "\"";

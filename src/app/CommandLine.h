@@ -19,6 +19,9 @@ public:
 
     // What Answer returns when the game is to be played.
     static const int kPlay = -1;
+    // The frame caps --max-fps takes, in frames per second.
+    static const int kMinFps = 1;
+    static const int kMaxFps = 200;
 
     // Reads argv and answers what needs no game: the usage for --help (exit
     // status 0), the version for --version (0), the usage on stderr for a
@@ -26,12 +29,19 @@ public:
     int Answer(int argc, char** argv);
 
     // Reads argv; false on a usage error, with the reason in GetError. Of
-    // --fullscreen and --window the last one given counts.
+    // options given more than once, and of --fullscreen and --window, the
+    // last one counts.
     bool Parse(int argc, char** argv);
+
+    // Reads a frame cap: a whole number from kMinFps to kMaxFps, digits
+    // only. False, with *rate untouched, for anything else.
+    static bool ReadRate(const char* text, int* rate);
 
     bool WantsHelp() const { return m_Help; }
     bool WantsVersion() const { return m_Version; }
     Screen GetScreen() const { return m_Screen; }
+    // The frame cap asked for with --max-fps; 0 when none was.
+    int GetMaxFps() const { return m_MaxFps; }
     const std::string& GetError() const { return m_Error; }
     // Whether to start fullscreen, given what the settings keep.
     bool StartFullscreen(bool kept) const;
@@ -45,6 +55,7 @@ private:
     bool m_Help = false;
     bool m_Version = false;
     Screen m_Screen = Screen::kKept;
+    int m_MaxFps = 0;
     std::string m_Error;
 };
 

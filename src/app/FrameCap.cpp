@@ -1,52 +1,22 @@
 #include "app/FrameCap.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
+#include "app/CommandLine.h"
 
-namespace
+static_assert(CommandLine::kMinFps >= FPS_LOWER_LIMIT && CommandLine::kMaxFps <= FPS_UPPER_LIMIT,
+              "every cap the command line takes is one the frame-rate manager keeps");
+
+int FrameCap::RequestedRate(int commandLineRate, const char* environment, std::string* error)
 {
-
-const char* const kOption = "--max-fps";
-
-// A whole number in the cap's range, or 0.
-int ParseRate(const char* text, std::string* error)
-{
-    if (text == nullptr || *text == '\0')
-        return 0;
-    char* end = nullptr;
-    errno = 0;
-    const long rate = std::strtol(text, &end, 10);
-    if (errno != 0 || *end != '\0' || rate < FrameCap::kMinRate || rate > FrameCap::kMaxRate)
-    {
-        if (error != nullptr)
-            *error = std::string("frame cap \"") + text + "\" is not a whole number from " +
-                     std::to_string(FrameCap::kMinRate) + " to " + std::to_string(FrameCap::kMaxRate) +
-                     "; running uncapped";
-        return 0;
-    }
-    return static_cast<int>(rate);
-}
-
-} // namespace
-
-int FrameCap::RequestedRate(int argc, char** argv, const char* environment, std::string* error)
-{
-    const size_t optionLength = std::strlen(kOption);
-    for (int i = 1; i < argc; ++i)
-    {
-        if (std::strcmp(argv[i], kOption) == 0)
-        {
-            if (i + 1 < argc)
-                return ParseRate(argv[i + 1], error);
-            if (error != nullptr)
-                *error = std::string(kOption) + " needs a number of frames per second; running uncapped";
-            return 0;
-        }
-        if (std::strncmp(argv[i], kOption, optionLength) == 0 && argv[i][optionLength] == '=')
-            return ParseRate(argv[i] + optionLength + 1, error);
-    }
-    return ParseRate(environment, error);
+    if (commandLineRate > 0)
+        return commandLineRate;
+    int rate = 0;
+    if (environment == nullptr || *environment == '\0' || CommandLine::ReadRate(environment, &rate))
+        return rate;
+    if (error != nullptr)
+        *error = std::string("FLATMATES_MAX_FPS \"") + environment + "\" is not a whole number from " +
+                 std::to_string(CommandLine::kMinFps) + " to " + std::to_string(CommandLine::kMaxFps) +
+                 "; running uncapped";
+    return 0;
 }
 
 FrameCap::FrameCap(int rate) : m_Rate(rate), m_Manager()

@@ -11,14 +11,11 @@
 class FrameCap
 {
 public:
-    static const int kMinRate = FPS_LOWER_LIMIT;
-    static const int kMaxRate = FPS_UPPER_LIMIT;
-
-    // Frames per second asked for by "--max-fps N" (or "--max-fps=N") on the
-    // command line, else by the environment text (FLATMATES_MAX_FPS); 0 for
-    // none. A value that is not a whole number from kMinRate to kMaxRate is
-    // reported in error and gives 0.
-    static int RequestedRate(int argc, char** argv, const char* environment, std::string* error);
+    // Frames per second asked for: the command line's cap (0 for none)
+    // wins, else the environment text (FLATMATES_MAX_FPS); 0 for neither.
+    // An environment value that is not a cap the command line would take
+    // is reported in error and gives 0.
+    static int RequestedRate(int commandLineRate, const char* environment, std::string* error);
 
     // rate 0 makes a cap that never waits.
     explicit FrameCap(int rate);

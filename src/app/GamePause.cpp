@@ -1,53 +1,59 @@
 #include "app/GamePause.h"
 
 #include "audio/SoundManager.h"
+#include "core/GameMain.h"
 
-GamePause* GamePause::m_pInstance = nullptr;
-
-GamePause* GamePause::getInstance()
+GamePause::~GamePause()
 {
-    if (m_pInstance == nullptr)
-        m_pInstance = new GamePause();
-    return m_pInstance;
+    Resume();
 }
 
-void GamePause::ResetInstance()
+bool GamePause::IsPaused() const
 {
-    if (m_pInstance != nullptr)
-        m_pInstance->Resume();
-    delete m_pInstance;
-    m_pInstance = nullptr;
+    return GameMain::getInstance()->IsPaused();
+}
+
+bool GamePause::Toggle()
+{
+    m_ByFocus = false;
+    if (IsPaused())
+    {
+        Resume();
+        return true;
+    }
+    Pause();
+    return false;
+}
+
+void GamePause::FocusLost()
+{
+    if (IsPaused())
+        return;
+    Pause();
+    m_ByFocus = true;
+}
+
+bool GamePause::FocusBack()
+{
+    if (!m_ByFocus)
+        return false;
+    m_ByFocus = false;
+    Resume();
+    return true;
 }
 
 void GamePause::Pause()
 {
-    if (m_Paused)
+    if (IsPaused())
         return;
-    m_Paused = true;
-    m_Resumed = false;
+    GameMain::getInstance()->SetPaused(true);
     SoundManager::getInstance()->PauseAll();
 }
 
 void GamePause::Resume()
 {
-    if (!m_Paused)
+    if (!IsPaused())
         return;
-    m_Paused = false;
-    m_Resumed = true;
+    GameMain::getInstance()->SetPaused(false);
     SoundManager::getInstance()->ResumeAll();
-}
-
-void GamePause::Toggle()
-{
-    if (m_Paused)
-        Resume();
-    else
-        Pause();
-}
-
-bool GamePause::TakeResumed()
-{
-    const bool resumed = m_Resumed;
-    m_Resumed = false;
-    return resumed;
 }

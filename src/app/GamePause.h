@@ -1,38 +1,35 @@
 #ifndef FLATMATES_APP_GAMEPAUSE_H
 #define FLATMATES_APP_GAMEPAUSE_H
 
-// Whether the game stands still. While paused no play time passes, nothing
-// in the flat moves or counts down, and the music and every sound wait where
-// they are. Created on first use.
+// Whether the game stands still, and why. While paused no play time passes,
+// nothing in the flat moves or counts down, and the music and every sound
+// wait where they are. The player pauses and resumes with a key; the window
+// losing the keyboard or being minimised pauses until it comes back, but a
+// pause the player asked for waits for him.
 class GamePause
 {
 public:
-    static GamePause* getInstance();
-    // Forgets the instance (it must not be paused); the next getInstance
-    // makes a fresh one. For tests, which start every case from scratch.
-    static void ResetInstance();
-
-    bool IsPaused() const { return m_Paused; }
-    // Each pauses or resumes the sound with the game; asking for the state
-    // the game is in already does nothing.
-    void Pause();
-    void Resume();
-    void Toggle();
-
-    // True once for the first frame after a resume: the time since the last
-    // frame was spent paused and is no play time. Clears the mark.
-    bool TakeResumed();
-
+    GamePause() = default;
+    // A paused game is resumed, so that nothing is left waiting.
+    ~GamePause();
     GamePause(const GamePause&) = delete;
     GamePause& operator=(const GamePause&) = delete;
 
+    bool IsPaused() const;
+    // The player's key. Returns true when it resumed the game.
+    bool Toggle();
+    // The window lost the keyboard or was minimised.
+    void FocusLost();
+    // The window is back. Returns true when that resumed the game.
+    bool FocusBack();
+
 private:
-    GamePause() = default;
+    void Pause();
+    void Resume();
 
-    static GamePause* m_pInstance;
-
-    bool m_Paused = false;
-    bool m_Resumed = false;
+    // The pause is the window's, not the player's: it ends when the focus
+    // comes back.
+    bool m_ByFocus = false;
 };
 
 #endif

@@ -5,25 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-Uint32 ScreenMode::Flags(bool fullscreen)
-{
-    return SDL_HWSURFACE | SDL_DOUBLEBUF | (fullscreen ? SDL_FULLSCREEN : 0);
-}
-
-SDL_Surface* ScreenMode::Open(bool fullscreen)
-{
-    SDL_Surface* screen = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight,
-                                           GameMain::kScreenBpp, Flags(fullscreen));
-    if (screen == nullptr && fullscreen)
-    {
-        std::fprintf(stderr, "flatmates: cannot show the game fullscreen (%s); using a window\n",
-                     SDL_GetError());
-        screen = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight, GameMain::kScreenBpp,
-                                  Flags(false));
-    }
-    return screen;
-}
-
 bool ScreenMode::IsFullscreen(const SDL_Surface* screen)
 {
     return screen != nullptr && (screen->flags & SDL_FULLSCREEN) != 0;
@@ -42,13 +23,13 @@ bool ScreenMode::Toggle()
     if (SDL_WM_ToggleFullScreen(screen) == 0 || IsFullscreen(SDL_GetVideoSurface()) != wanted)
     {
         SDL_Surface* reopened = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight,
-                                                 GameMain::kScreenBpp, Flags(wanted));
+                                                 GameMain::kScreenBpp, GameMain::ScreenFlags(wanted));
         if (reopened == nullptr)
         {
             std::fprintf(stderr, "flatmates: cannot switch to %s: %s\n", wanted ? "fullscreen" : "a window",
                          SDL_GetError());
             reopened = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight, GameMain::kScreenBpp,
-                                        Flags(!wanted));
+                                        GameMain::ScreenFlags(!wanted));
         }
         if (reopened == nullptr)
         {
@@ -58,7 +39,9 @@ bool ScreenMode::Toggle()
     }
     screen = SDL_GetVideoSurface();
     game->SetSurface(screen);
-    // Only the room's rows are drawn every frame; the rest must start black.
-    SDL_FillRect(screen, nullptr, 0);
+    // Only the room's rows are drawn every frame; the rest must start black,
+    // as the screen's format spells black: a plain 0 clears nothing where
+    // the screen keeps an alpha channel.
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     return IsFullscreen(screen);
 }

@@ -8,12 +8,6 @@
 class ScreenMode
 {
 public:
-    // The video mode flags for the window or the whole screen.
-    static Uint32 Flags(bool fullscreen);
-    // Opens the game's screen; when the whole screen cannot be had, a
-    // window instead. Null when neither opens.
-    static SDL_Surface* Open(bool fullscreen);
-
     static bool IsFullscreen(const SDL_Surface* screen);
 
     // Switches the game's screen between window and whole screen: in place

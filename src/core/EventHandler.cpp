@@ -1,7 +1,7 @@
 #include "core/EventHandler.h"
 
 #include "core/GameMain.h"
-#include "app/ProgramKeys.h"
+#include "core/InputFilter.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -23,12 +23,13 @@ EventHandler::EventHandler()
 void EventHandler::Reset()
 {
     std::memset(&m_Event, 0, sizeof(m_Event));
+    m_pFilter = nullptr;
 }
 
 void EventHandler::update()
 {
-    ProgramKeys* program = ProgramKeys::getInstance();
-    program->PollPad();
+    if (m_pFilter != nullptr)
+        m_pFilter->BeforePoll();
 
     // When nothing is pending the event of an earlier frame stays.
     SDL_Event event;
@@ -38,7 +39,7 @@ void EventHandler::update()
             std::exit(1);
         // The program's own keys are decided here, once per new event; the
         // game does not see them and gets its last event again instead.
-        if (!program->Take(event))
+        if (m_pFilter == nullptr || !m_pFilter->Take(event))
             m_Event = event;
     }
 

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+class InputFilter;
+
 // Takes at most one input event per frame and keeps it: a frame without a
 // new event hands the last one on again, which is what held keys and the
 // space bar's use-on-release rely on. Created on first use, never deleted.
@@ -11,17 +13,21 @@ class EventHandler
 public:
     static EventHandler* getInstance();
 
-    // Polls one event (after reading the pad into the queue), ends the run
-    // on a close request or an Escape press, lets the program take its own
-    // keys, and hands the current event to the game as a keyboard event.
+    // Polls one event (after the filter had its turn to queue some), ends
+    // the run on a close request or an Escape press, lets the filter keep
+    // what is not the game's, and hands the current event to the game as a
+    // keyboard event.
     void update();
+    // The program's filter at the door; null for none.
+    void SetFilter(InputFilter* filter) { m_pFilter = filter; }
+    InputFilter* GetFilter() const { return m_pFilter; }
     // The current event: the last one polled, zero-filled before the first.
     SDL_Event* GetEvent();
     // Queues a key press or release for a later frame, as the keyboard
     // would; a full queue loses it, as it would a key.
     static void PushKey(bool pressed, SDLKey sym);
-    // Forgets the current event, as before the first (for a game started
-    // again in one process).
+    // Forgets the current event and the filter, as before the first (for a
+    // game started again in one process).
     void Reset();
 
     EventHandler(const EventHandler&) = delete;
@@ -33,6 +39,7 @@ private:
     static EventHandler* m_pInstance;
 
     SDL_Event m_Event;
+    InputFilter* m_pFilter = nullptr;
 };
 
 #endif

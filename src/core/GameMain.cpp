@@ -2,9 +2,7 @@
 
 #include "audio/SoundManager.h"
 #include "core/BaseState.h"
-#include "app/GamePause.h"
-#include "app/ProgramKeys.h"
-#include "app/ScreenMode.h"
+#include "core/Overlay.h"
 #include "gfx/FontRender.h"
 #include "objects/CollisionSystem.h"
 
@@ -21,6 +19,11 @@ GameMain* GameMain::getInstance()
     return m_pInstance;
 }
 
+Uint32 GameMain::ScreenFlags(bool fullscreen)
+{
+    return SDL_HWSURFACE | SDL_DOUBLEBUF | (fullscreen ? SDL_FULLSCREEN : 0);
+}
+
 void GameMain::InitGame()
 {
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
@@ -33,7 +36,13 @@ void GameMain::InitGame()
     atexit(TTF_Quit);
 
     SDL_WM_SetCaption("Flatmates", "Flatmates");
-    m_pScreen = ScreenMode::Open(m_StartFullscreen);
+    m_pScreen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBpp, ScreenFlags(m_StartFullscreen));
+    if (m_pScreen == nullptr && m_StartFullscreen)
+    {
+        std::fprintf(stderr, "flatmates: cannot show the game fullscreen (%s); using a window\n",
+                     SDL_GetError());
+        m_pScreen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBpp, ScreenFlags(false));
+    }
     if (m_pScreen == nullptr)
     {
         std::fprintf(
@@ -59,14 +68,14 @@ void GameMain::InitGame()
 
 void GameMain::GameUpdate(float dt, LARGE_INTEGER now)
 {
-    // The notices count down in real time, paused or not.
-    ProgramKeys::getInstance()->Update(dt);
-    GamePause* pause = GamePause::getInstance();
-    if (pause->IsPaused())
+    if (m_Paused)
         return;
     // The time since the last frame went by in the pause.
-    if (pause->TakeResumed())
+    if (m_Resumed)
+    {
+        m_Resumed = false;
         dt = 0.0f;
+    }
 
     m_ElapsedTime += dt;
     if (m_ElapsedTime > kPlayTimeLimit)
@@ -91,14 +100,23 @@ void GameMain::Render()
     if (m_pState != nullptr)
         m_pState->Render();
     FontRender::getInstance()->Render();
-    ProgramKeys::getInstance()->Render(m_pScreen);
+    if (m_pOverlay != nullptr)
+        m_pOverlay->Render(m_pScreen);
     SDL_Flip(m_pScreen);
 }
 
 void GameMain::HandleInput(SDL_KeyboardEvent event)
 {
-    if (m_pState != nullptr && !GamePause::getInstance()->IsPaused())
+    if (m_pState != nullptr && !m_Paused)
         m_pState->HandleInput(event);
+}
+
+void GameMain::SetPaused(bool paused)
+{
+    if (paused == m_Paused)
+        return;
+    m_Paused = paused;
+    m_Resumed = !paused;
 }
 
 SDL_Surface* GameMain::getSurface()
@@ -111,6 +129,9 @@ void GameMain::Reset()
     m_pScreen = nullptr;
     m_pState = nullptr;
     m_ElapsedTime = 0.0f;
+    m_pOverlay = nullptr;
+    m_Paused = false;
+    m_Resumed = false;
 }
 
 void GameMain::ChangeState(BaseState* next)

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 class BaseState;
+class Overlay;
 
 // Owns the window's surface and the current state, and runs one frame's
 // update and drawing. Created on first use and never deleted.
@@ -22,6 +23,9 @@ public:
 
     static GameMain* getInstance();
 
+    // The video mode flags for the window or the whole screen.
+    static Uint32 ScreenFlags(bool fullscreen);
+
     // Starts the libraries, reads the content and opens the window. Ends the
     // process with status 1 when no window can be opened.
     void InitGame();
@@ -30,7 +34,7 @@ public:
     // happens, and the frame that resumes it counts no time.
     void GameUpdate(float dt, LARGE_INTEGER now);
     // Clears the top of the screen, draws the state, the captions and the
-    // program's notices (pause, sound), flips.
+    // overlay, flips.
     void Render();
     // Forwards the frame's input event to the current state, unless paused.
     void HandleInput(SDL_KeyboardEvent event);
@@ -39,9 +43,18 @@ public:
     void SetSurface(SDL_Surface* screen) { m_pScreen = screen; }
     // Whether InitGame opens the game fullscreen; a window by default.
     void SetStartFullscreen(bool fullscreen) { m_StartFullscreen = fullscreen; }
+    // Drawn over every frame, last before the flip; null for none.
+    void SetOverlay(Overlay* overlay) { m_pOverlay = overlay; }
+    Overlay* GetOverlay() const { return m_pOverlay; }
+
+    // The game stands still while paused: no play time passes, the state
+    // neither updates nor hears input, and the captions wait. Whoever pauses
+    // the game pauses its sound too.
+    void SetPaused(bool paused);
+    bool IsPaused() const { return m_Paused; }
 
     // Back to how the game is before InitGame: no window, no state, no play
-    // time. The game plays once and exits; tools and tests that start it
+    // time, no overlay, not paused. The game plays once and exits; tools and tests that start it
     // again in one process begin here.
     void Reset();
 
@@ -65,6 +78,10 @@ private:
     BaseState* m_pState = nullptr;
     float m_ElapsedTime = 0.0f;
     bool m_StartFullscreen = false;
+    Overlay* m_pOverlay = nullptr;
+    bool m_Paused = false;
+    // The first update after a pause spans the paused time: it counts none.
+    bool m_Resumed = false;
 };
 
 #endif

@@ -36,18 +36,39 @@ TEST(CommandLineTest, TheScreenOptionsChooseAndTheLastOneCounts)
     EXPECT_TRUE(Parsed({"--window", "--fullscreen"}).StartFullscreen(false));
 }
 
-TEST(CommandLineTest, TheFrameCapIsKnownInBothSpellingsWithItsNumber)
+TEST(CommandLineTest, TheFrameCapTakesAWholeNumberInItsRangeAndTheLastOneCounts)
 {
-    bool good = false;
-    Parsed({"--max-fps", "60", "--fullscreen"}, &good);
-    EXPECT_TRUE(good);
-    Parsed({"--max-fps=60"}, &good);
-    EXPECT_TRUE(good);
-    // A bad number is the frame cap's to report; the run goes on uncapped.
-    Parsed({"--max-fps", "fast"}, &good);
-    EXPECT_TRUE(good);
-    Parsed({"--max-fps"}, &good);
-    EXPECT_TRUE(good);
+    const struct
+    {
+        std::vector<std::string> words;
+        int maxFps; // 0: a usage error
+    } cases[] = {
+        {{"--max-fps", "60", "--fullscreen"}, 60},
+        {{"--max-fps=1"}, 1},
+        {{"--max-fps", "200"}, 200},
+        {{"--max-fps=30", "--max-fps", "45"}, 45},
+        {{"--max-fps"}, 0},
+        {{"--max-fps="}, 0},
+        {{"--max-fps", ""}, 0},
+        {{"--max-fps", "--help"}, 0},
+        {{"--max-fps", "fast"}, 0},
+        {{"--max-fps", "0"}, 0},
+        {{"--max-fps=201"}, 0},
+        {{"--max-fps", "-5"}, 0},
+        {{"--max-fps", " 60"}, 0},
+        {{"--max-fps", "99999999999999999999"}, 0},
+        {{"--max-fps=60", "--max-fps=1e2"}, 0},
+    };
+    for (const auto& c : cases)
+    {
+        bool good = false;
+        const CommandLine line = Parsed(c.words, &good);
+        EXPECT_EQ(c.maxFps != 0, good) << c.words.back();
+        if (good)
+            EXPECT_EQ(c.maxFps, line.GetMaxFps()) << c.words.back();
+        else
+            EXPECT_NE(std::string::npos, line.GetError().find("--max-fps")) << line.GetError();
+    }
 }
 
 TEST(CommandLineTest, AnythingElseIsAUsageError)

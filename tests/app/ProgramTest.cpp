@@ -1,15 +1,16 @@
-// The keys that belong to the program: decided at the input door, once per
-// press, before the game sees anything; the pause that freezes play; the
+// The program around the game at its input door: its keys decided once per
+// press before the game sees anything; the pause that freezes play; the
 // screen mode; and the settings they keep.
 
-#include "app/ProgramKeys.h"
+#include "app/Program.h"
 
-#include "core/RecordingState.h"
+#include "GameTest.h"
 #include "TestSupport.h"
+#include "app/GameLoop.h"
+#include "app/ScreenMode.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
-#include "app/GamePause.h"
-#include "app/ScreenMode.h"
+#include "core/RecordingState.h"
 #include "gfx/TextObject.h"
 
 #include <SDL.h>
@@ -24,39 +25,26 @@
 namespace
 {
 
-class ProgramKeysTest : public testing::Test
+class ProgramTest : public testsupport::GameTest
 {
 protected:
     void SetUp() override
     {
-        ProgramKeys::ResetInstance();
         ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
-        GameMain* game = GameMain::getInstance();
-        m_pOldState = game->GetState();
-        m_pOldScreen = game->getSurface();
-        game->SwapState(&m_State);
-        // The frames below hand out no play time of their own (dt 0), so
-        // the game's play-time count is left as it was found.
-        m_StartTime = game->GetElapsedTime();
+        Program::getInstance()->Attach();
+        GameMain::getInstance()->SwapState(&m_State);
     }
     void TearDown() override
     {
-        ProgramKeys::ResetInstance();
-        GameMain* game = GameMain::getInstance();
-        EXPECT_EQ(m_StartTime, game->GetElapsedTime());
-        game->SwapState(m_pOldState);
-        game->SetSurface(m_pOldScreen);
-        SDL_Quit();
+        // The frames below hand out no play time of their own (dt 0).
+        EXPECT_EQ(0.0f, GameMain::getInstance()->GetElapsedTime());
         if (!m_Folder.empty())
             std::system(("rm -rf " + m_Folder).c_str());
+        GameTest::TearDown();
     }
 
     // One frame of the loop with the frame time given.
-    void Frame(float dt = 0.0f)
-    {
-        EventHandler::getInstance()->update();
-        GameMain::getInstance()->GameUpdate(dt, 0);
-    }
+    void Frame(float dt = 0.0f) { GameLoop::Step(dt, 0); }
     void Press(SDLKey sym, SDLMod mod = KMOD_NONE)
     {
         SDL_Event event{};
@@ -88,7 +76,7 @@ protected:
         ASSERT_EQ(0, SDL_PushEvent(&event));
         Frame();
     }
-    static bool Paused() { return GamePause::getInstance()->IsPaused(); }
+    static bool Paused() { return GameMain::getInstance()->IsPaused(); }
     // The last event the state was handed, as "down left" or "up p".
     std::string LastInput() const
     {
@@ -104,8 +92,8 @@ protected:
     {
         m_Folder = testsupport::MakeTempFolder();
         const std::string path = m_Folder + "/flatmates/settings.ini";
-        ProgramKeys::getInstance()->LoadSettings(path);
-        ProgramKeys::getInstance()->Start();
+        Program::getInstance()->LoadSettings(path);
+        Program::getInstance()->Start();
         return path;
     }
     static std::string ReadAll(const std::string& path)
@@ -118,15 +106,12 @@ protected:
 
     std::vector<std::string> m_Log;
     RecordingState m_State{"state", &m_Log};
-    BaseState* m_pOldState = nullptr;
-    SDL_Surface* m_pOldScreen = nullptr;
-    float m_StartTime = 0.0f;
     std::string m_Folder;
 };
 
 } // namespace
 
-TEST_F(ProgramKeysTest, PauseFreezesPlayTimeAndTheFrameAfterResumingGetsNoPausedTime)
+TEST_F(ProgramTest, PauseFreezesPlayTimeAndTheFrameAfterResumingGetsNoPausedTime)
 {
     GameMain* game = GameMain::getInstance();
     Frame();
@@ -137,7 +122,7 @@ TEST_F(ProgramKeysTest, PauseFreezesPlayTimeAndTheFrameAfterResumingGetsNoPaused
     // nearer, however long the pause.
     for (int frame = 0; frame < 5; ++frame)
         game->GameUpdate(1000.0f, 0);
-    EXPECT_EQ(m_StartTime, game->GetElapsedTime());
+    EXPECT_EQ(0.0f, game->GetElapsedTime());
     EXPECT_EQ(std::vector<std::string>{}, m_Log);
 
     Release(SDLK_p);
@@ -148,14 +133,14 @@ TEST_F(ProgramKeysTest, PauseFreezesPlayTimeAndTheFrameAfterResumingGetsNoPaused
     Frame(1000.0f);
     EXPECT_FALSE(Paused());
     EXPECT_EQ(0.0f, m_State.m_LastDt);
-    EXPECT_EQ(m_StartTime, game->GetElapsedTime());
+    EXPECT_EQ(0.0f, game->GetElapsedTime());
     EXPECT_EQ((std::vector<std::string>{"state.HandleInput", "state.Update"}), m_Log);
     // The next one is play again.
     game->GameUpdate(0.0f, 0);
     EXPECT_EQ(3u, m_Log.size());
 }
 
-TEST_F(ProgramKeysTest, AHeldKeyActsOncePerPress)
+TEST_F(ProgramTest, AHeldKeyActsOncePerPress)
 {
     Press(SDLK_p);
     EXPECT_TRUE(Paused());
@@ -174,13 +159,13 @@ TEST_F(ProgramKeysTest, AHeldKeyActsOncePerPress)
     Press(SDLK_m);
     Press(SDLK_m);
     Frame();
-    EXPECT_TRUE(ProgramKeys::getInstance()->GetSound().IsMuted());
+    EXPECT_TRUE(Program::getInstance()->GetSound().IsMuted());
     Release(SDLK_m);
     Tap(SDLK_m);
-    EXPECT_FALSE(ProgramKeys::getInstance()->GetSound().IsMuted());
+    EXPECT_FALSE(Program::getInstance()->GetSound().IsMuted());
 }
 
-TEST_F(ProgramKeysTest, TheGameNeverSeesTheProgramsKeysAndGetsItsLastEventAgain)
+TEST_F(ProgramTest, TheGameNeverSeesTheProgramsKeysAndGetsItsLastEventAgain)
 {
     Press(SDLK_LEFT);
     EXPECT_EQ("down left", LastInput());
@@ -206,7 +191,7 @@ TEST_F(ProgramKeysTest, TheGameNeverSeesTheProgramsKeysAndGetsItsLastEventAgain)
     EXPECT_EQ("up return", LastInput());
 }
 
-TEST_F(ProgramKeysTest, WhilePausedTheGameHearsNothingAndLearnsTheArrowsOnResuming)
+TEST_F(ProgramTest, WhilePausedTheGameHearsNothingAndLearnsTheArrowsOnResuming)
 {
     Press(SDLK_LEFT);
     Press(SDLK_p);
@@ -228,7 +213,7 @@ TEST_F(ProgramKeysTest, WhilePausedTheGameHearsNothingAndLearnsTheArrowsOnResumi
     EXPECT_EQ("up left", LastInput());
 }
 
-TEST_F(ProgramKeysTest, EscapeAndClosingTheWindowStillEndTheRunWhilePaused)
+TEST_F(ProgramTest, EscapeAndClosingTheWindowStillEndTheRunWhilePaused)
 {
     EXPECT_EXIT(
         {
@@ -249,7 +234,7 @@ TEST_F(ProgramKeysTest, EscapeAndClosingTheWindowStillEndTheRunWhilePaused)
         testing::ExitedWithCode(1), "");
 }
 
-TEST_F(ProgramKeysTest, LosingFocusOrBeingMinimisedPausesUntilTheWindowComesBack)
+TEST_F(ProgramTest, LosingFocusOrBeingMinimisedPausesUntilTheWindowComesBack)
 {
     // The pointer leaving the window is no reason to stop.
     Focus(0, SDL_APPMOUSEFOCUS);
@@ -287,10 +272,10 @@ TEST_F(ProgramKeysTest, LosingFocusOrBeingMinimisedPausesUntilTheWindowComesBack
         EXPECT_NE(SDL_ACTIVEEVENT, input.type);
 }
 
-TEST_F(ProgramKeysTest, F11AndAltEnterSwitchBetweenWindowAndFullscreen)
+TEST_F(ProgramTest, F11AndAltEnterSwitchBetweenWindowAndFullscreen)
 {
     GameMain* game = GameMain::getInstance();
-    game->SetSurface(ScreenMode::Open(false));
+    game->SetSurface(SDL_SetVideoMode(1024, 768, 32, GameMain::ScreenFlags(false)));
     ASSERT_NE(nullptr, game->getSurface());
     EXPECT_FALSE(ScreenMode::IsFullscreen(game->getSurface()));
 
@@ -311,7 +296,7 @@ TEST_F(ProgramKeysTest, F11AndAltEnterSwitchBetweenWindowAndFullscreen)
     EXPECT_NE("down enter", LastInput());
 }
 
-TEST_F(ProgramKeysTest, SettingsAreWrittenOnlyWhenThePlayerChangesOne)
+TEST_F(ProgramTest, SettingsAreWrittenOnlyWhenThePlayerChangesOne)
 {
     const std::string path = KeepSettings();
     Tap(SDLK_p);
@@ -330,11 +315,11 @@ TEST_F(ProgramKeysTest, SettingsAreWrittenOnlyWhenThePlayerChangesOne)
     EXPECT_FALSE(kept.m_Fullscreen);
 
     // The next run starts with them.
-    ProgramKeys::ResetInstance();
-    ProgramKeys::getInstance()->LoadSettings(path);
-    ProgramKeys::getInstance()->Start();
-    EXPECT_TRUE(ProgramKeys::getInstance()->GetSound().IsMuted());
-    EXPECT_EQ(Settings::kVolumeSteps - 2, ProgramKeys::getInstance()->GetSound().GetVolume());
+    Program::ResetInstance();
+    Program::getInstance()->LoadSettings(path);
+    Program::getInstance()->Start();
+    EXPECT_TRUE(Program::getInstance()->GetSound().IsMuted());
+    EXPECT_EQ(Settings::kVolumeSteps - 2, Program::getInstance()->GetSound().GetVolume());
     // Turning the volume while muted turns the sound back on.
     Tap(SDLK_KP_PLUS);
     ASSERT_TRUE(kept.Load(path, &problem)) << problem;
@@ -342,53 +327,57 @@ TEST_F(ProgramKeysTest, SettingsAreWrittenOnlyWhenThePlayerChangesOne)
     EXPECT_EQ(Settings::kVolumeSteps - 1, kept.m_Volume);
 }
 
-TEST_F(ProgramKeysTest, SettingsThatCannotBeKeptAreReportedOnceAndPlayGoesOn)
+TEST_F(ProgramTest, SettingsThatCannotBeKeptAreReportedOnceAndPlayGoesOn)
 {
     m_Folder = testsupport::MakeTempFolder();
     std::ofstream(m_Folder + "/plain") << "not a folder";
     testing::internal::CaptureStderr();
-    ProgramKeys::getInstance()->LoadSettings(m_Folder + "/plain/flatmates/settings.ini");
-    ProgramKeys::getInstance()->Start();
+    Program::getInstance()->LoadSettings(m_Folder + "/plain/flatmates/settings.ini");
+    Program::getInstance()->Start();
     Tap(SDLK_m);
     Tap(SDLK_m);
     Tap(SDLK_MINUS);
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(ProgramKeys::getInstance()->GetSound().IsMuted() == false);
-    EXPECT_EQ(Settings::kVolumeSteps - 1, ProgramKeys::getInstance()->GetSound().GetVolume());
+    EXPECT_TRUE(Program::getInstance()->GetSound().IsMuted() == false);
+    EXPECT_EQ(Settings::kVolumeSteps - 1, Program::getInstance()->GetSound().GetVolume());
     // One line for the settings that could not be read, one for the first
     // that could not be written, nothing more.
     EXPECT_EQ(2, std::count(said.begin(), said.end(), '\n')) << said;
     EXPECT_NE(std::string::npos, said.find("not kept")) << said;
 }
 
-TEST_F(ProgramKeysTest, ASoundChangeShowsInTheCornerForTwoSeconds)
+TEST_F(ProgramTest, ASoundChangeShowsInTheCornerForTwoSeconds)
 {
     testsupport::UseRepositoryContent();
     ASSERT_EQ(0, TTF_Init());
-    ProgramKeys* program = ProgramKeys::getInstance();
+    Program* program = Program::getInstance();
     program->Start();
-    ASSERT_NE(nullptr, program->GetPauseLine());
-    EXPECT_EQ("Paused", program->GetPauseLine()->GetText());
-    EXPECT_EQ(0.0f, program->GetNoticeTimeLeft());
+    ASSERT_NE(nullptr, program->GetOverlay().GetPauseLine());
+    EXPECT_EQ("Paused", program->GetOverlay().GetPauseLine()->GetText());
+    EXPECT_EQ(0.0f, program->GetOverlay().GetNoticeTimeLeft());
 
     Tap(SDLK_MINUS);
-    EXPECT_EQ("Volume 7/8", program->GetNotice()->GetText());
+    EXPECT_EQ("Volume 7/8", program->GetOverlay().GetNotice()->GetText());
     Tap(SDLK_m);
-    EXPECT_EQ("Sound off", program->GetNotice()->GetText());
-    EXPECT_FLOAT_EQ(2.0f, program->GetNoticeTimeLeft());
+    EXPECT_EQ("Sound off", program->GetOverlay().GetNotice()->GetText());
+    EXPECT_FLOAT_EQ(2.0f, program->GetOverlay().GetNoticeTimeLeft());
     // In the top right corner, clear of the room.
-    ASSERT_NE(nullptr, program->GetNotice()->GetSurface());
-    EXPECT_LT(program->GetNotice()->GetLeft() + program->GetNotice()->GetSurface()->w, 1024.0f);
-    EXPECT_GT(program->GetNotice()->GetLeft(), 512.0f);
-    EXPECT_LT(program->GetNotice()->GetTop() + program->GetNotice()->GetSurface()->h, 320.0f);
+    ASSERT_NE(nullptr, program->GetOverlay().GetNotice()->GetSurface());
+    EXPECT_LT(program->GetOverlay().GetNotice()->GetLeft() +
+                  program->GetOverlay().GetNotice()->GetSurface()->w,
+              1024.0f);
+    EXPECT_GT(program->GetOverlay().GetNotice()->GetLeft(), 512.0f);
+    EXPECT_LT(program->GetOverlay().GetNotice()->GetTop() +
+                  program->GetOverlay().GetNotice()->GetSurface()->h,
+              320.0f);
 
     // It counts down in real time, paused or not.
     Tap(SDLK_p);
     program->Update(1.5f);
-    EXPECT_GT(program->GetNoticeTimeLeft(), 0.0f);
+    EXPECT_GT(program->GetOverlay().GetNoticeTimeLeft(), 0.0f);
     program->Update(0.6f);
-    EXPECT_LE(program->GetNoticeTimeLeft(), 0.0f);
+    EXPECT_LE(program->GetOverlay().GetNoticeTimeLeft(), 0.0f);
     Tap(SDLK_m); // leave the sound on
-    ProgramKeys::ResetInstance();
+    Program::ResetInstance();
     TTF_Quit();
 }

@@ -3,10 +3,10 @@
 
 #include "GameTest.h"
 #include "TestSupport.h"
+#include "app/GameLoop.h"
+#include "app/Program.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
-#include "app/GamePause.h"
-#include "app/ProgramKeys.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"
@@ -186,7 +186,8 @@ TEST_F(FramePathTest, PausedFramesWithTheProgramsNoticesAllocateNothing)
     GameMain* game = GameMain::getInstance();
     SDL_Surface* oldScreen = game->getSurface();
     game->SetSurface(m_pScreen);
-    ProgramKeys::getInstance()->Start();
+    Program* program = Program::getInstance();
+    program->Start();
     // The pause and a sound change come in as keys; their texts are made
     // then, not in the frames that show them.
     ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, SDLK_p));
@@ -195,25 +196,21 @@ TEST_F(FramePathTest, PausedFramesWithTheProgramsNoticesAllocateNothing)
     ASSERT_TRUE(testsupport::PushKey(SDL_KEYUP, SDLK_MINUS));
     for (int frame = 0; frame < 4; ++frame)
     {
-        EventHandler::getInstance()->update();
-        game->GameUpdate(0.016f, 0);
-        ProgramKeys::getInstance()->Render(m_pScreen);
+        GameLoop::Step(0.016f, 0);
     }
-    ASSERT_TRUE(GamePause::getInstance()->IsPaused());
-    ASSERT_GT(ProgramKeys::getInstance()->GetNoticeTimeLeft(), 0.0f);
-    ASSERT_NE(nullptr, ProgramKeys::getInstance()->GetPauseLine()->GetSurface());
-    ASSERT_NE(nullptr, ProgramKeys::getInstance()->GetNotice()->GetSurface());
+    ASSERT_TRUE(program->IsPaused());
+    ASSERT_GT(program->GetOverlay().GetNoticeTimeLeft(), 0.0f);
+    ASSERT_NE(nullptr, program->GetOverlay().GetPauseLine()->GetSurface());
+    ASSERT_NE(nullptr, program->GetOverlay().GetNotice()->GetSurface());
 
     g_NewCalls = 0;
     for (int i = 0; i < 1000; ++i)
     {
-        EventHandler::getInstance()->update();
-        game->GameUpdate(0.016f, 0);
-        ProgramKeys::getInstance()->Render(m_pScreen);
+        GameLoop::Step(0.016f, 0);
     }
     EXPECT_EQ(0, g_NewCalls);
-    EXPECT_LE(ProgramKeys::getInstance()->GetNoticeTimeLeft(), 0.0f) << "the notice went on the way";
+    EXPECT_LE(program->GetOverlay().GetNoticeTimeLeft(), 0.0f) << "the notice went on the way";
 
-    ProgramKeys::ResetInstance();
+    Program::ResetInstance();
     game->SetSurface(oldScreen);
 }

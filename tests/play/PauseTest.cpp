@@ -4,9 +4,8 @@
 // every case leaves it unpaused, with the man standing.
 
 #include "actors/Player.h"
+#include "app/Program.h"
 #include "core/GameMain.h"
-#include "app/GamePause.h"
-#include "app/ProgramKeys.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"
@@ -30,12 +29,13 @@ protected:
     }
     void SetUp() override
     {
-        ProgramKeys::ResetInstance();
+        Program::ResetInstance();
+        Program::getInstance()->Attach();
         Settle();
     }
     void TearDown() override
     {
-        ProgramKeys::ResetInstance();
+        Program::ResetInstance();
         Settle();
     }
 
@@ -65,7 +65,7 @@ protected:
     }
 
     static Player* Man() { return StateTest::getInstance()->GetPlayer(); }
-    static bool Paused() { return GamePause::getInstance()->IsPaused(); }
+    static bool Paused() { return GameMain::getInstance()->IsPaused(); }
 
     // Everything that moves or counts down in the flat, at one moment.
     struct Still
@@ -149,38 +149,38 @@ TEST_F(PauseTest, AnArrowStillHeldWalksOnAfterTheResume)
     // The pad holds the arrow, as a player holds a key through the pause.
     PadInput::Reading left;
     left.hat = SDL_HAT_LEFT;
-    ProgramKeys::getInstance()->GetPad().Feed(left);
+    Program::getInstance()->GetPad().Feed(left);
     Frames(5);
     ASSERT_TRUE(Man()->IsMovingLeft());
     const float x = Man()->GetX();
 
-    ProgramKeys::getInstance()->GetPad().Feed(PadInput::Reading());
+    Program::getInstance()->GetPad().Feed(PadInput::Reading());
     left.start = true;
-    ProgramKeys::getInstance()->GetPad().Feed(left); // Start, the arrow still held
+    Program::getInstance()->GetPad().Feed(left); // Start, the arrow still held
     Frames(3);
     ASSERT_TRUE(Paused());
     const float pausedX = Man()->GetX();
     Frames(30);
     EXPECT_EQ(pausedX, Man()->GetX());
     left.start = false;
-    ProgramKeys::getInstance()->GetPad().Feed(left);
+    Program::getInstance()->GetPad().Feed(left);
     left.start = true;
-    ProgramKeys::getInstance()->GetPad().Feed(left);
+    Program::getInstance()->GetPad().Feed(left);
     Frames(3);
     ASSERT_FALSE(Paused());
     Frames(10);
     EXPECT_LT(Man()->GetX(), pausedX);
     EXPECT_LT(pausedX, x);
-    ProgramKeys::getInstance()->GetPad().Feed(PadInput::Reading());
+    Program::getInstance()->GetPad().Feed(PadInput::Reading());
     Frames(3);
     EXPECT_FALSE(Man()->IsMovingLeft());
 }
 
 TEST_F(PauseTest, ThePauseLineShowsOverTheRoomOnlyWhilePaused)
 {
-    ProgramKeys::getInstance()->Start();
+    Program::getInstance()->Start();
     SDL_Surface* screen = GameMain::getInstance()->getSurface();
-    const TextObject* line = ProgramKeys::getInstance()->GetPauseLine();
+    const TextObject* line = Program::getInstance()->GetOverlay().GetPauseLine();
     ASSERT_NE(nullptr, line);
     ASSERT_NE(nullptr, line->GetSurface());
     const int x0 = static_cast<int>(line->GetLeft());

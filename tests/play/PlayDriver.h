@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "app/ContentDirectory.h"
+#include "app/GameLoop.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "core/Platform.h"
@@ -40,9 +41,7 @@ public:
     // One pass of the frame loop: poll, update, draw.
     void Frame()
     {
-        EventHandler::getInstance()->update();
-        GameMain::getInstance()->GameUpdate(kFrameTime, m_Now);
-        GameMain::getInstance()->Render();
+        GameLoop::Step(kFrameTime, m_Now);
         m_Now += kTicksPerFrame;
         ++m_Frames;
     }

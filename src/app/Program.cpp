@@ -1,0 +1,147 @@
+#include "app/Program.h"
+
+#include "app/ScreenMode.h"
+#include "core/EventHandler.h"
+#include "core/GameMain.h"
+
+Program* Program::m_pInstance = nullptr;
+
+Program* Program::getInstance()
+{
+    if (m_pInstance == nullptr)
+        m_pInstance = new Program();
+    return m_pInstance;
+}
+
+void Program::ResetInstance()
+{
+    delete m_pInstance;
+    m_pInstance = nullptr;
+}
+
+Program::~Program()
+{
+    if (EventHandler::getInstance()->GetFilter() == this)
+        EventHandler::getInstance()->SetFilter(nullptr);
+    if (GameMain::getInstance()->GetOverlay() == &m_Overlay)
+        GameMain::getInstance()->SetOverlay(nullptr);
+}
+
+void Program::LoadSettings(const std::string& path)
+{
+    m_Settings.Load(path);
+}
+
+void Program::Attach()
+{
+    EventHandler::getInstance()->SetFilter(this);
+    GameMain::getInstance()->SetOverlay(&m_Overlay);
+}
+
+void Program::Start()
+{
+    Attach();
+    m_Settings.Start();
+    m_Sound.Set(GetSettings().m_Muted, GetSettings().m_Volume);
+    m_Overlay.Start();
+    m_Pad.Open();
+}
+
+void Program::BeforePoll()
+{
+    m_Pad.Poll();
+}
+
+bool Program::Take(const SDL_Event& event)
+{
+    if (event.type == SDL_ACTIVEEVENT)
+    {
+        TakeFocus(event.active);
+        return true;
+    }
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
+    {
+        // Every key passes here, held back or not, so the arrows are known
+        // without asking the keyboard (which the browser's SDL cannot).
+        m_Arrows.NoteKey(event.key);
+        const ProgramKeys::Action action = m_Keys.Decide(event.key);
+        if (action != ProgramKeys::Action::kGame)
+        {
+            Act(action);
+            return true;
+        }
+    }
+    // The man hears nothing while the game stands still.
+    if (m_Pause.IsPaused())
+        return true;
+    m_Arrows.NoteHanded(event);
+    return false;
+}
+
+void Program::Update(float dt)
+{
+    m_Overlay.Update(dt);
+}
+
+void Program::Act(ProgramKeys::Action action)
+{
+    Settings changed = GetSettings();
+    switch (action)
+    {
+    case ProgramKeys::Action::kGame:
+    case ProgramKeys::Action::kNothing:
+        return;
+    case ProgramKeys::Action::kPause:
+        if (m_Pause.Toggle())
+            HandBackArrows();
+        return;
+    case ProgramKeys::Action::kFullscreen:
+        changed.m_Fullscreen = ScreenMode::Toggle();
+        break;
+    case ProgramKeys::Action::kMute:
+        m_Sound.ToggleMute();
+        SoundChanged();
+        break;
+    case ProgramKeys::Action::kVolumeDown:
+        m_Sound.VolumeDown();
+        SoundChanged();
+        break;
+    case ProgramKeys::Action::kVolumeUp:
+        m_Sound.VolumeUp();
+        SoundChanged();
+        break;
+    }
+    changed.m_Muted = m_Sound.IsMuted();
+    changed.m_Volume = m_Sound.GetVolume();
+    m_Settings.Keep(changed);
+}
+
+void Program::TakeFocus(const SDL_ActiveEvent& active)
+{
+    if ((active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) == 0)
+        return; // only the pointer came or went
+    if (active.gain == 0)
+    {
+        m_Keys.LetGoAll();
+        m_Pause.FocusLost();
+        return;
+    }
+    // Back in the game: a pause the window's focus made, the focus ends
+    // (switching to fullscreen takes the keyboard away for a moment); one
+    // the player asked for waits for him.
+    if (m_Pause.FocusBack())
+        HandBackArrows();
+}
+
+void Program::SoundChanged()
+{
+    char text[32];
+    m_Sound.Describe(text, sizeof(text));
+    m_Overlay.ShowNotice(text);
+}
+
+void Program::HandBackArrows()
+{
+    const PadInput::Keys& pad = m_Pad.GetKeys();
+    m_Arrows.HandBack(pad.left, pad.right);
+}

@@ -1,0 +1,26 @@
+#include "app/SettingsKeeper.h"
+
+#include <cstdio>
+
+void SettingsKeeper::Load(const std::string& path)
+{
+    m_Path = path;
+    std::string problem;
+    if (!m_Settings.Load(path, &problem))
+        std::fprintf(stderr, "flatmates: %s\n", problem.c_str());
+}
+
+void SettingsKeeper::Keep(const Settings& changed)
+{
+    if (changed == m_Settings)
+        return;
+    m_Settings = changed;
+    if (!m_Started)
+        return;
+    std::string problem;
+    if (!m_Settings.Save(m_Path, &problem) && !m_SaveFailed)
+    {
+        m_SaveFailed = true;
+        std::fprintf(stderr, "flatmates: settings not kept: %s\n", problem.c_str());
+    }
+}
