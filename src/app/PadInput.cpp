@@ -2,6 +2,8 @@
 
 #include "core/EventHandler.h"
 
+#include <cstdlib>
+
 PadInput::~PadInput()
 {
     Close();
@@ -23,7 +25,9 @@ bool PadInput::Open()
     // event a frame that the game's keys need.
     SDL_JoystickEventState(SDL_IGNORE);
     m_Keys = Keys();
-    m_StickCentred = false;
+    m_AxisIsStick = false;
+    m_LastSide = 0;
+    m_InMiddle = false;
     return true;
 }
 
@@ -42,6 +46,7 @@ void PadInput::Poll()
         return;
     SDL_JoystickUpdate();
     Reading reading;
+    reading.ms = SDL_GetTicks();
     if (SDL_JoystickNumHats(m_pJoystick) > 0)
         reading.hat = SDL_JoystickGetHat(m_pJoystick, 0);
     if (SDL_JoystickNumAxes(m_pJoystick) > 0)
@@ -81,14 +86,38 @@ void PadInput::Feed(const Reading& reading)
     m_Keys = now;
 }
 
-PadInput::Keys PadInput::Translate(const Reading& reading)
+bool PadInput::FollowAxis(const Reading& reading)
 {
     const int x = reading.stickX;
-    const bool resting = x > -kDeadZone && x < kDeadZone;
-    if (resting)
-        m_StickCentred = true;
-    const bool stickLeft = m_StickCentred && x <= -kDeadZone;
-    const bool stickRight = m_StickCentred && x >= kDeadZone;
+    const int side = x <= -kDeadZone ? -1 : (x >= kDeadZone ? 1 : 0);
+    if (side != 0)
+    {
+        // From one side to the other without a rest between: a sweep.
+        if (m_LastSide == -side)
+            m_AxisIsStick = false;
+        m_LastSide = side;
+        m_InMiddle = false;
+        return m_AxisIsStick;
+    }
+    if (!m_InMiddle || std::abs(x - m_RestX) > kRestSpread)
+    {
+        m_InMiddle = true;
+        m_RestX = x;
+        m_RestSince = reading.ms;
+    }
+    else if (reading.ms - m_RestSince >= kRestMs)
+    {
+        m_AxisIsStick = true;
+        m_LastSide = 0;
+    }
+    return m_AxisIsStick;
+}
+
+PadInput::Keys PadInput::Translate(const Reading& reading)
+{
+    const bool stick = FollowAxis(reading);
+    const bool stickLeft = stick && reading.stickX <= -kDeadZone;
+    const bool stickRight = stick && reading.stickX >= kDeadZone;
 
     Keys keys;
     keys.left = (reading.hat & SDL_HAT_LEFT) != 0 || stickLeft;

@@ -11,8 +11,12 @@
 class PadInput
 {
 public:
-    // Left-stick travel, of 32767, that still counts as resting.
+    // Left-stick travel, of 32767, that still counts as the middle.
     static const int kDeadZone = 8000;
+    // The stick rests when it stays in the middle this long, moving no more
+    // than kRestSpread: a trigger swept through the middle does not.
+    static const Uint32 kRestMs = 100;
+    static const int kRestSpread = 1500;
     // Start on the usual pad layout (A, B, X, Y, LB, RB, Back, Start).
     static const int kStartButton = 7;
 
@@ -21,6 +25,8 @@ public:
     {
         Uint8 hat = SDL_HAT_CENTERED;
         Sint16 stickX = 0;
+        // When it was read, in SDL's milliseconds.
+        Uint32 ms = 0;
         bool use = false;
         bool start = false;
     };
@@ -53,13 +59,23 @@ public:
 
 private:
     Keys Translate(const Reading& reading);
+    // Whether the first axis counts as a stick after this reading.
+    bool FollowAxis(const Reading& reading);
 
     SDL_Joystick* m_pJoystick = nullptr;
     Keys m_Keys;
-    // The stick counts once it has been seen resting in the middle: an axis
-    // that rests at one end (a pedal, a trigger) would otherwise walk the
-    // man for ever.
-    bool m_StickCentred = false;
+    // The first axis counts as a stick only while it keeps coming back to
+    // rest in the middle between pushes: an axis that rests at one end (a
+    // pedal, a trigger) would otherwise walk the man for ever, and one
+    // swept from one end to the other passes the middle without resting.
+    bool m_AxisIsStick = false;
+    // The side (-1 left, 1 right) it was last pushed to since it last
+    // rested; 0 when it rested since.
+    int m_LastSide = 0;
+    // Where and since when it has stayed in the middle, while it does.
+    bool m_InMiddle = false;
+    int m_RestX = 0;
+    Uint32 m_RestSince = 0;
 };
 
 #endif

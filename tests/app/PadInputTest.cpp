@@ -46,14 +46,25 @@ protected:
         reading.hat = hat;
         return reading;
     }
-    static PadInput::Reading Stick(Sint16 x)
+    // A reading of the stick 16 ms after the last one, as at sixty frames a
+    // second.
+    PadInput::Reading Stick(int x, Uint32 after = 16)
     {
         PadInput::Reading reading;
-        reading.stickX = x;
+        reading.stickX = static_cast<Sint16>(x);
+        reading.ms = m_Ms += after;
         return reading;
+    }
+    // The stick left alone in the middle long enough to rest there.
+    void Rest() { Rest(m_Pad); }
+    void Rest(PadInput& pad)
+    {
+        for (Uint32 waited = 0; waited <= PadInput::kRestMs + 16; waited += 16)
+            pad.Feed(Stick(0));
     }
 
     PadInput m_Pad;
+    Uint32 m_Ms = 0;
 };
 
 using Keys = std::vector<std::string>;
@@ -86,20 +97,25 @@ TEST_F(PadInputTest, TheHatWalksLikeTheArrows)
     EXPECT_EQ(Keys{}, Taken());
 }
 
-TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZone)
+TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZoneOnceItRestsInTheMiddle)
 {
-    m_Pad.Feed(Stick(0));
+    m_Pad.Feed(Stick(-32768));
+    EXPECT_EQ(Keys{}, Taken()) << "not before it was seen resting";
+    Rest();
     m_Pad.Feed(Stick(-PadInput::kDeadZone + 1));
     m_Pad.Feed(Stick(PadInput::kDeadZone - 1));
     EXPECT_EQ(Keys{}, Taken()) << "a slack stick walks nobody";
     m_Pad.Feed(Stick(-PadInput::kDeadZone));
     m_Pad.Feed(Stick(-32768));
     EXPECT_EQ(Keys{"down left"}, Taken());
+    // Turning round: back to rest in the middle, then the other way.
+    Rest();
     m_Pad.Feed(Stick(32767));
     EXPECT_EQ((Keys{"up left", "down right"}), Taken());
     m_Pad.Feed(Stick(100));
     EXPECT_EQ(Keys{"up right"}, Taken());
     // Hat and stick together are one left.
+    Rest();
     m_Pad.Feed(Stick(-20000));
     PadInput::Reading both = Stick(-20000);
     both.hat = SDL_HAT_LEFT;
@@ -108,13 +124,39 @@ TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZone)
     EXPECT_EQ(Keys{"down left"}, Taken());
 }
 
-TEST_F(PadInputTest, AnAxisThatNeverRestsInTheMiddleWalksNobody)
+TEST_F(PadInputTest, AnAxisThatDoesNotKeepComingBackToRestInTheMiddleWalksNobody)
 {
-    // A trigger or pedal on the first axis rests at one end.
-    m_Pad.Feed(Stick(-32768));
-    m_Pad.Feed(Stick(-32768));
-    m_Pad.Feed(Stick(32767));
-    EXPECT_EQ(Keys{}, Taken());
+    // A trigger or pedal on the first axis rests at one end and is swept
+    // through the middle to the other, slowly or fast; a stick flicked
+    // straight across does not rest either.
+    std::vector<int> slowSweep;
+    for (int x = -32768; x < 32767; x += 1000)
+        slowSweep.push_back(x);
+    for (int x = 32767; x > -32768; x -= 1000)
+        slowSweep.push_back(x);
+    const struct
+    {
+        const char* what;
+        bool restFirst;
+        std::vector<int> readings;
+        Uint32 apart;
+    } cases[] = {
+        {"a trigger pressed and let go", false, {-32768, -20000, 0, 20000, 32767, 0, -32768}, 100},
+        {"the same, fast", false, {-32768, -20000, 0, 20000, 32767, 0, -32768}, 16},
+        {"the same, slowly", false, slowSweep, 16},
+        {"a trigger held still half-way, then pressed and let go", true, {32767, 0, -32768}, 16},
+        {"a stick flicked across", true, {-32768, 32767}, 16},
+    };
+    for (const auto& c : cases)
+    {
+        PadInput pad;
+        if (c.restFirst)
+            Rest(pad);
+        for (int x : c.readings)
+            pad.Feed(Stick(x, c.apart));
+        EXPECT_FALSE(pad.GetKeys().left || pad.GetKeys().right) << c.what;
+        Taken();
+    }
     // The hat still walks.
     PadInput::Reading reading = Stick(-32768);
     reading.hat = SDL_HAT_RIGHT;

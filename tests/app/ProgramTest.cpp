@@ -211,6 +211,19 @@ TEST_F(ProgramTest, WhilePausedTheGameHearsNothingAndLearnsTheArrowsOnResuming)
     EXPECT_EQ("up left", LastInput());
     Frame();
     EXPECT_EQ("up left", LastInput());
+
+    // Turned round in the pause: the release comes first, or he would slide
+    // on with both arrows held.
+    Release(SDLK_p);
+    Press(SDLK_RIGHT);
+    Tap(SDLK_p);
+    Release(SDLK_RIGHT);
+    Press(SDLK_LEFT);
+    Press(SDLK_p);
+    Frame();
+    EXPECT_EQ("up right", LastInput());
+    Frame();
+    EXPECT_EQ("down left", LastInput());
 }
 
 TEST_F(ProgramTest, EscapeAndClosingTheWindowStillEndTheRunWhilePaused)
