@@ -7,18 +7,22 @@
 std::vector<std::string> ContentDirectory::Candidates(const std::string& current, const std::string& exeDir)
 {
     std::vector<std::string> folders;
+    if (!exeDir.empty())
+    {
+        // An installed game keeps its content apart from its programs:
+        // <prefix>/share/flatmates beside <prefix>/bin, or, as Debian lays
+        // games out, /usr/share/games/flatmates beside /usr/games. Any
+        // assets/ where the player happens to stand is not its content.
+        const std::string prefix = (exeDir == "/" ? std::string() : exeDir) + "/..";
+        folders.push_back(prefix + "/share/flatmates");
+        folders.push_back(prefix + "/share/games/flatmates");
+    }
     if (!current.empty())
         folders.push_back(current);
     if (!exeDir.empty())
     {
         folders.push_back(exeDir);
         folders.push_back(exeDir == "/" ? exeDir : exeDir + "/..");
-        // An installed game keeps its content apart from its programs:
-        // <prefix>/share/flatmates beside <prefix>/bin, or, as Debian lays
-        // games out, /usr/share/games/flatmates beside /usr/games.
-        const std::string prefix = (exeDir == "/" ? std::string() : exeDir) + "/..";
-        folders.push_back(prefix + "/share/flatmates");
-        folders.push_back(prefix + "/share/games/flatmates");
     }
     return folders;
 }

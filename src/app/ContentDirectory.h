@@ -10,10 +10,12 @@
 class ContentDirectory
 {
 public:
-    // Folders to look in, in order: the working directory, the executable's
-    // folder, that folder's parent, then the installed content beside it
-    // (<prefix>/share/flatmates for <prefix>/bin/flatmates, then
-    // <prefix>/share/games/flatmates for <prefix>/games/flatmates).
+    // Folders to look in, in order: the installed content beside the
+    // executable (<prefix>/share/flatmates for <prefix>/bin/flatmates, then
+    // <prefix>/share/games/flatmates for <prefix>/games/flatmates), so that
+    // an installed game plays its own content wherever it is started; then,
+    // for a game run from a build tree, the working directory, the
+    // executable's folder and that folder's parent.
     static std::vector<std::string> Candidates(const std::string& current, const std::string& exeDir);
 
     // The first candidate that holds an assets/ folder, or "" for none.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built game into a temporary prefix, checks what lands there,
-# and starts the installed copy from / under SDL's dummy drivers: it must
-# find its content beside itself and keep playing.
+# and starts the installed copy under SDL's dummy drivers from a folder that
+# holds an assets/ of its own: it must play its installed content anyway.
 # usage: installed_game.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -31,10 +31,11 @@ if command -v desktop-file-validate > /dev/null; then
   desktop-file-validate "$prefix/share/applications/flatmates.desktop" || fail "the desktop entry does not validate"
 fi
 
-# Started from /, where there is no assets/, the game must settle in the
-# installed content folder (it makes that its working directory).
+# Started from a folder with an assets/ of its own, the game must settle in
+# the installed content folder (it makes that its working directory).
 content=$(realpath "$prefix/share/flatmates")
-(cd / && exec env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$prefix/bin/flatmates" 2> "$prefix/stderr") &
+mkdir -p "$prefix/elsewhere/assets"
+(cd "$prefix/elsewhere" && exec env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$prefix/bin/flatmates" 2> "$prefix/stderr") &
 game=$!
 for _ in $(seq 200); do
   [ "$(readlink "/proc/$game/cwd" 2>/dev/null)" = "$content" ] && break
@@ -48,4 +49,4 @@ if grep -q "no assets/ folder found" "$prefix/stderr"; then
   fail "the installed game found no content"
 fi
 [ "$(readlink "/proc/$game/cwd")" = "$content" ] || fail "the installed game plays from $(readlink "/proc/$game/cwd"), not $content"
-echo "installed game runs from / on the content in $content"
+echo "installed game runs from a folder with an assets/ of its own on the content in $content"

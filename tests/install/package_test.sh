@@ -128,11 +128,9 @@ grep -q "$(realpath "$share/games/flatmates")/assets: 0 problems" "$work/check.e
 # Started from /, the game settles in the packed content folder and plays
 # until it is interrupted.
 content=$(realpath "$share/games/flatmates")
-# A player of his own, with settings of his own, so that none of the
-# machine's are read and a first run's note on missing settings is not taken
-# for an error.
-mkdir -p "$work/home/.config/flatmates"
-printf 'fullscreen=0\nmute=0\nvolume=8\n' > "$work/home/.config/flatmates/settings.ini"
+# A new player of his own, so that none of the machine's settings are read:
+# his first run has no settings file, which is nothing to say anything about.
+mkdir -p "$work/home"
 (cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" SDL_VIDEODRIVER=dummy \
     SDL_AUDIODRIVER=dummy "$root/usr/games/flatmates" 2> "$work/stderr") &
 game=$!
