@@ -2,7 +2,7 @@
 
 #include "core/Platform.h"
 
-#include <fstream>
+#include <cstdio>
 #include <sstream>
 
 namespace
@@ -17,6 +17,25 @@ std::string Trim(const std::string& text)
         return std::string();
     const std::string::size_type last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
+}
+
+// The text with every byte that is not printable ASCII (escape sequences
+// among them) shown as \xNN, fit for a terminal.
+std::string Escaped(const std::string& text)
+{
+    std::string shown;
+    for (const unsigned char c : text)
+    {
+        if (c >= 0x20 && c < 0x7f && c != '\\')
+        {
+            shown += static_cast<char>(c);
+            continue;
+        }
+        char code[5];
+        std::snprintf(code, sizeof(code), "\\x%02x", c);
+        shown += code;
+    }
+    return shown;
 }
 
 bool ReadSwitch(const std::string& value, bool* out)
@@ -59,26 +78,19 @@ bool Settings::Load(const std::string& path, std::string* problem)
         *problem = "neither XDG_CONFIG_HOME nor HOME names a folder for settings";
         return false;
     }
-    if (platform::IsDirectory(path))
-    {
-        *problem = path + " is a folder, not a settings file";
-        return false;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-    {
-        *problem = "no settings read from " + path + " (missing or unreadable); using the defaults";
-        return false;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad())
-    {
-        *problem = "cannot read " + path;
-        return false;
-    }
+    std::string text;
     std::string why;
-    if (!Parse(text.str(), &why))
+    switch (platform::ReadSmallFile(path, kLongest, &text, &why))
+    {
+    case platform::ReadResult::kMissing:
+        return true;
+    case platform::ReadResult::kFailed:
+        *problem = "no settings read: " + why + "; using the defaults";
+        return false;
+    case platform::ReadResult::kRead:
+        break;
+    }
+    if (!Parse(text, &why))
     {
         *problem = path + ": " + why;
         return false;
@@ -106,20 +118,22 @@ std::string Settings::Format() const
     text += "fullscreen=" + std::string(m_Fullscreen ? "1" : "0") + "\n";
     text += "mute=" + std::string(m_Muted ? "1" : "0") + "\n";
     text += "volume=" + std::to_string(m_Volume) + "\n";
+    for (const std::string& other : m_Others)
+        text += other + "\n";
     return text;
 }
 
 bool Settings::Parse(const std::string& text, std::string* problem)
 {
     // A settings file is short; anything much longer is not one.
-    const size_t kLongest = 4096;
     if (text.size() > kLongest)
     {
         *problem = "longer than a settings file can be";
         return false;
     }
     Settings read;
-    std::istringstream lines(text);
+    const char* const kByteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream lines(text.compare(0, 3, kByteOrderMark) == 0 ? text.substr(3) : text);
     std::string line;
     int number = 0;
     while (std::getline(lines, line))
@@ -131,7 +145,10 @@ bool Settings::Parse(const std::string& text, std::string* problem)
         const std::string::size_type equals = line.find('=');
         const std::string name = Trim(line.substr(0, equals));
         const std::string value = equals == std::string::npos ? std::string() : Trim(line.substr(equals + 1));
-        bool good = equals != std::string::npos;
+        bool good =
+            equals != std::string::npos && !name.empty() &&
+            name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-") ==
+                std::string::npos;
         if (good && name == "fullscreen")
             good = ReadSwitch(value, &read.m_Fullscreen);
         else if (good && name == "mute")
@@ -139,10 +156,12 @@ bool Settings::Parse(const std::string& text, std::string* problem)
         else if (good && name == "volume")
             good = ReadVolume(value, &read.m_Volume);
         // Names this game does not know are left for a later one.
+        else if (good)
+            read.m_Others.push_back(name + "=" + value);
         if (!good)
         {
-            *problem = "line " + std::to_string(number) + " is not a setting (\"" + line.substr(0, 40) +
-                       "\"); using the defaults";
+            *problem = "line " + std::to_string(number) + " is not a setting (\"" +
+                       Escaped(line.substr(0, 40)) + "\"); using the defaults";
             return false;
         }
     }
@@ -152,5 +171,6 @@ bool Settings::Parse(const std::string& text, std::string* problem)
 
 bool Settings::operator==(const Settings& other) const
 {
-    return m_Fullscreen == other.m_Fullscreen && m_Muted == other.m_Muted && m_Volume == other.m_Volume;
+    return m_Fullscreen == other.m_Fullscreen && m_Muted == other.m_Muted && m_Volume == other.m_Volume &&
+           m_Others == other.m_Others;
 }

@@ -118,6 +118,56 @@ bool MakeDirectories(const std::string& path, std::string* error)
     return true;
 }
 
+ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* text, std::string* error)
+{
+    // Not blocking: opening a named pipe for reading would wait for a writer.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+    {
+        if (errno == ENOENT)
+            return ReadResult::kMissing;
+        *error = "cannot read " + path + ": " + std::strerror(errno);
+        return ReadResult::kFailed;
+    }
+    struct stat info
+    {
+    };
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    {
+        *error = path + (S_ISDIR(info.st_mode) ? " is a folder, not a file" : " is not a regular file");
+        close(fd);
+        return ReadResult::kFailed;
+    }
+    std::string read(limit + 1, '\0');
+    size_t got = 0;
+    int failure = 0;
+    while (got < read.size())
+    {
+        const ssize_t done = ::read(fd, &read[got], read.size() - got);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0)
+            failure = errno;
+        if (done <= 0)
+            break;
+        got += static_cast<size_t>(done);
+    }
+    close(fd);
+    if (failure != 0)
+    {
+        *error = "cannot read " + path + ": " + std::strerror(failure);
+        return ReadResult::kFailed;
+    }
+    if (got > limit)
+    {
+        *error = path + " is longer than " + std::to_string(limit) + " bytes";
+        return ReadResult::kFailed;
+    }
+    read.resize(got);
+    *text = read;
+    return ReadResult::kRead;
+}
+
 bool ReplaceFile(const std::string& path, const std::string& contents, std::string* error)
 {
     std::string temporary = path + ".XXXXXX";

@@ -4,6 +4,7 @@
 // The only place that knows the operating system. Everything else asks here
 // for the high-resolution clock and for the folders the game runs from.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -39,6 +40,20 @@ std::string SettingsDirectory();
 // Makes path and every missing folder above it (readable by the player
 // alone). True when path is a folder afterwards; else error says why.
 bool MakeDirectories(const std::string& path, std::string* error);
+
+// What reading a small file found.
+enum class ReadResult
+{
+    kRead,
+    kMissing, // nothing at path
+    kFailed
+};
+
+// Reads the regular file at path whole into text, when it holds at most
+// limit bytes. Never waits on a pipe or a device and never reads more than
+// limit + 1 bytes, whatever lies at path. On kFailed, error says why (a
+// folder, not a regular file, too long, unreadable).
+ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* text, std::string* error);
 
 // Replaces the file at path with contents in one step: a temporary file
 // beside it is written, flushed to disk and renamed over path, so a reader

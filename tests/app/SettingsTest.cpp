@@ -174,23 +174,28 @@ TEST_F(SettingsTest, AHandWrittenFileIsRead)
 {
     std::string problem;
     ASSERT_TRUE(platform::MakeDirectories(m_Folder + "/flatmates", &problem)) << problem;
-    // Comments, blank lines, spaces, Windows line ends, a section header and
-    // a name from a later version are all fine.
-    WriteAll(m_Path, "; mine\r\n[flatmates]\n\n  volume = 2 \r\nmute=1\nlanguage=en\n# end\n");
+    // A byte-order mark, comments, blank lines, spaces, Windows line ends, a
+    // section header and a name from a later version are all fine.
+    WriteAll(m_Path, "\xEF\xBB\xBFvolume = 2 \r\n; mine\r\n[flatmates]\n\nmute=1\nlanguage=en\n# end\n");
     Settings read;
     ASSERT_TRUE(read.Load(m_Path, &problem)) << problem;
     EXPECT_EQ(2, read.m_Volume);
     EXPECT_TRUE(read.m_Muted);
     EXPECT_FALSE(read.m_Fullscreen);
+    // The later version's choice outlives this one's saving.
+    read.m_Volume = 5;
+    ASSERT_TRUE(read.Save(m_Path, &problem)) << problem;
+    EXPECT_NE(std::string::npos, ReadAll(m_Path).find("\nlanguage=en\n")) << ReadAll(m_Path);
 }
 
 TEST_F(SettingsTest, AMissingOrDamagedFileGivesTheDefaultsAndSaysWhere)
 {
+    // No file is a first start: nothing to say.
     std::string problem;
     Settings read = Changed();
-    EXPECT_FALSE(read.Load(m_Path, &problem));
-    EXPECT_NE(std::string::npos, problem.find(m_Path)) << problem;
-    EXPECT_TRUE(read == Changed()) << "a failed load leaves what was there";
+    EXPECT_TRUE(read.Load(m_Path, &problem));
+    EXPECT_EQ("", problem);
+    EXPECT_TRUE(read == Changed()) << "a load finding nothing leaves what was there";
 
     ASSERT_TRUE(platform::MakeDirectories(m_Folder + "/flatmates", &problem)) << problem;
     const std::string damaged[] = {
@@ -204,7 +209,8 @@ TEST_F(SettingsTest, AMissingOrDamagedFileGivesTheDefaultsAndSaysWhere)
         "fullscreen=2\n",
         "fullscreen\n",
         "fullscreen=1\nvolume=3\nthis is not a setting\n",
-        std::string(5000, '#'), // longer than any settings file
+        std::string(5000, '#'),                  // longer than any settings file
+        "\x1b]0;owned\x07\x1b[2Jfullscreen=2\n", // escape sequences to the terminal
     };
     for (const std::string& text : damaged)
     {
@@ -213,8 +219,34 @@ TEST_F(SettingsTest, AMissingOrDamagedFileGivesTheDefaultsAndSaysWhere)
         problem.clear();
         EXPECT_FALSE(settings.Load(m_Path, &problem)) << text;
         EXPECT_FALSE(problem.empty()) << text;
-        EXPECT_EQ(std::string::npos, problem.find('\n')) << "one line: " << problem;
+        for (const unsigned char c : problem)
+            EXPECT_TRUE(c >= 0x20 && c < 0x7f) << "one line of plain text: " << problem;
         EXPECT_TRUE(settings == Settings()) << "defaults for a damaged file: " << text;
+    }
+}
+
+TEST_F(SettingsTest, OnlyASmallRegularFileIsRead)
+{
+    // Whatever lies at the path, reading it neither hangs nor takes more
+    // than a settings file's worth of memory.
+    std::string problem;
+    ASSERT_TRUE(platform::MakeDirectories(m_Folder + "/flatmates", &problem)) << problem;
+    const struct
+    {
+        const char* what;
+        std::string make;
+    } cases[] = {
+        {"a named pipe", "mkfifo " + m_Path},
+        {"the endless device", "ln -s /dev/zero " + m_Path},
+        {"a file of 300 MB", "truncate -s 300M " + m_Path},
+    };
+    for (const auto& c : cases)
+    {
+        ASSERT_EQ(0, std::system(("rm -f " + m_Path + " && " + c.make).c_str())) << c.what;
+        Settings settings;
+        problem.clear();
+        EXPECT_FALSE(settings.Load(m_Path, &problem)) << c.what;
+        EXPECT_NE(std::string::npos, problem.find(m_Path)) << problem;
     }
 }
 
