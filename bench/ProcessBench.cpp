@@ -6,6 +6,9 @@
 //   process_bench cpu GAME FLOOR
 //       the game's CPU use without a frame cap and with --max-fps 60; the
 //       peak resident memory of the game and of the floor program
+//   process_bench paused GAME
+//       the game's CPU use, uncapped, while playing and while paused with P
+//       (pressed in its window by xdotool; needs an X server)
 
 #include "BenchSupport.h"
 
@@ -33,6 +36,8 @@ const double kStartupTargetRatio = 2.0;
 const int kCpuRounds = 3;
 const double kSettleSeconds = 1.5;
 const double kMeasuredSeconds = 5.0;
+// A paused game shows a still picture: it may cost next to nothing.
+const double kPausedTargetPercent = 2.0;
 
 // The environment of this process with the given entries put first.
 std::vector<std::string> Environment(const std::vector<std::string>& extra)
@@ -239,6 +244,61 @@ int RunCpu(const std::string& game, const std::string& floor)
     return 0;
 }
 
+// Share of one core the game uses over the measured seconds from now, and
+// the same with the X server's work for it added.
+void MeasureShare(pid_t pid, pid_t serverPid, double* share, double* withServer)
+{
+    const double cpuStart = CpuSeconds(pid);
+    const double serverStart = serverPid > 0 ? CpuSeconds(serverPid) : 0.0;
+    const double wallStart = bench::Now();
+    Sleep(kMeasuredSeconds);
+    const double cpu = CpuSeconds(pid) - cpuStart;
+    const double serverCpu = serverPid > 0 ? CpuSeconds(serverPid) - serverStart : 0.0;
+    const double wall = bench::Now() - wallStart;
+    *share = cpu / wall * 100.0;
+    *withServer = (cpu + serverCpu) / wall * 100.0;
+}
+
+int RunPaused(const std::string& game)
+{
+    const char* server = std::getenv("FLATMATES_BENCH_XSERVER_PID");
+    const pid_t serverPid = server != nullptr ? std::atoi(server) : 0;
+    std::vector<double> playing;
+    std::vector<double> paused;
+    std::vector<double> pausedWithServer;
+    for (int round = 0; round < kCpuRounds; ++round)
+    {
+        // A settings folder of its own: the player's is not read.
+        const pid_t pid = Spawn({game}, Environment({"XDG_CONFIG_HOME=/nonexistent"}));
+        Sleep(kSettleSeconds);
+        double share = 0.0;
+        double withServer = 0.0;
+        MeasureShare(pid, serverPid, &share, &withServer);
+        playing.push_back(share);
+        if (std::system(
+                "xdotool search --sync --onlyvisible --name '^Flatmates$' windowfocus --sync key p") != 0)
+        {
+            std::fprintf(stderr, "process_bench: cannot press P in the game's window (xdotool)\n");
+            kill(pid, SIGKILL);
+            std::exit(2);
+        }
+        Sleep(1.0);
+        MeasureShare(pid, serverPid, &share, &withServer);
+        paused.push_back(share);
+        pausedWithServer.push_back(withServer);
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    bench::Note("CPU use of one core, playing, no cap, median", bench::Median(playing), "%");
+    const double pausedShare = bench::Median(paused);
+    bench::Report("CPU use of one core, paused, median", pausedShare, "%", "<= 2",
+                  pausedShare <= kPausedTargetPercent);
+    if (serverPid > 0)
+        bench::Note("CPU, game and X server, paused, median", bench::Median(pausedWithServer), "%");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -249,6 +309,8 @@ int main(int argc, char* argv[])
         return RunStartup(argv[2], argv[3], argv[4]);
     if (argc == 4 && std::strcmp(argv[1], "cpu") == 0)
         return RunCpu(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: process_bench startup GAME FLOOR SHIM | cpu GAME FLOOR\n");
+    if (argc == 3 && std::strcmp(argv[1], "paused") == 0)
+        return RunPaused(argv[2]);
+    std::fprintf(stderr, "usage: process_bench startup GAME FLOOR SHIM | cpu GAME FLOOR | paused GAME\n");
     return 2;
 }

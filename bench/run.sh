@@ -91,4 +91,5 @@ for provider in classic compat; do
     on_dummy "$bin/use_bench"
     on_dummy "$bin/session_bench"
     FLATMATES_BENCH_XSERVER_PID=$xvfb_pid on_x11 "$bin/process_bench" cpu "$build/flatmates" "$bin/floor_program"
+    FLATMATES_BENCH_XSERVER_PID=$xvfb_pid on_x11 "$bin/process_bench" paused "$build/flatmates"
 done

@@ -1,7 +1,7 @@
 # The game in a browser page, built from the same sources with Debian's
 # emscripten (its own SDL 1.2 family, no downloads):
 #   make web         builds build-web/: index.html, flatmates.js, .wasm, .data
-#   make serve-web   serves it at http://localhost:8000/
+#   make serve-web   serves it at http://localhost:8000/, to this machine only
 #   make test-web    plays it in Debian's Chromium and judges the canvas
 #   make bench-web   frames per second, time to the first frame, download size
 #   make web-picture the README's picture of it, docs/web.png
@@ -22,7 +22,7 @@ web: web-deps
 
 serve-web: web
 	@echo "Flatmates at http://localhost:8000/ (Ctrl-C stops serving)"
-	cd $(WEB_DIR) && /usr/bin/python3 -m http.server 8000
+	cd $(WEB_DIR) && /usr/bin/python3 -m http.server --bind 127.0.0.1 8000
 
 test-web: test-web-deps web
 	node tests/web/run.mjs $(WEB_DIR)
