@@ -165,13 +165,33 @@ void Sleep(double seconds)
     usleep(static_cast<useconds_t>(seconds * 1e6));
 }
 
+// Share of one core the game uses over the measured seconds from now, and
+// the same with the X server's work for it added.
+void MeasureShare(pid_t pid, pid_t serverPid, double* share, double* withServer)
+{
+    const double cpuStart = CpuSeconds(pid);
+    const double serverStart = serverPid > 0 ? CpuSeconds(serverPid) : 0.0;
+    const double wallStart = bench::Now();
+    Sleep(kMeasuredSeconds);
+    const double cpu = CpuSeconds(pid) - cpuStart;
+    const double serverCpu = serverPid > 0 ? CpuSeconds(serverPid) - serverStart : 0.0;
+    const double wall = bench::Now() - wallStart;
+    *share = cpu / wall * 100.0;
+    *withServer = (cpu + serverCpu) / wall * 100.0;
+}
+
+// The X server's process, when the environment names it.
+pid_t XServerPid()
+{
+    const char* server = std::getenv("FLATMATES_BENCH_XSERVER_PID");
+    return server != nullptr ? std::atoi(server) : 0;
+}
+
 // Share of one core the game uses once started, the same with the X
 // server's work for it added (when its process is named), and the game's
 // peak resident memory.
 void MeasureCpu(const std::string& game, bool capped, double* share, double* withServer, double* peakMb)
 {
-    const char* server = std::getenv("FLATMATES_BENCH_XSERVER_PID");
-    const pid_t serverPid = server != nullptr ? std::atoi(server) : 0;
     std::vector<std::string> args = {game};
     if (capped)
     {
@@ -180,13 +200,7 @@ void MeasureCpu(const std::string& game, bool capped, double* share, double* wit
     }
     const pid_t pid = Spawn(args, Environment({}));
     Sleep(kSettleSeconds);
-    const double cpuStart = CpuSeconds(pid);
-    const double serverStart = serverPid > 0 ? CpuSeconds(serverPid) : 0.0;
-    const double wallStart = bench::Now();
-    Sleep(kMeasuredSeconds);
-    const double cpu = CpuSeconds(pid) - cpuStart;
-    const double serverCpu = serverPid > 0 ? CpuSeconds(serverPid) - serverStart : 0.0;
-    const double wall = bench::Now() - wallStart;
+    MeasureShare(pid, XServerPid(), share, withServer);
     // SDL turns the signal into a window-close request, which the game and
     // the floor program answer with status 1.
     kill(pid, SIGTERM);
@@ -198,8 +212,6 @@ void MeasureCpu(const std::string& game, bool capped, double* share, double* wit
         std::fprintf(stderr, "process_bench: the game ended with status %d\n", status);
         std::exit(2);
     }
-    *share = cpu / wall * 100.0;
-    *withServer = (cpu + serverCpu) / wall * 100.0;
     *peakMb = usage.ru_maxrss / 1024.0;
 }
 
@@ -244,25 +256,9 @@ int RunCpu(const std::string& game, const std::string& floor)
     return 0;
 }
 
-// Share of one core the game uses over the measured seconds from now, and
-// the same with the X server's work for it added.
-void MeasureShare(pid_t pid, pid_t serverPid, double* share, double* withServer)
-{
-    const double cpuStart = CpuSeconds(pid);
-    const double serverStart = serverPid > 0 ? CpuSeconds(serverPid) : 0.0;
-    const double wallStart = bench::Now();
-    Sleep(kMeasuredSeconds);
-    const double cpu = CpuSeconds(pid) - cpuStart;
-    const double serverCpu = serverPid > 0 ? CpuSeconds(serverPid) - serverStart : 0.0;
-    const double wall = bench::Now() - wallStart;
-    *share = cpu / wall * 100.0;
-    *withServer = (cpu + serverCpu) / wall * 100.0;
-}
-
 int RunPaused(const std::string& game)
 {
-    const char* server = std::getenv("FLATMATES_BENCH_XSERVER_PID");
-    const pid_t serverPid = server != nullptr ? std::atoi(server) : 0;
+    const pid_t serverPid = XServerPid();
     std::vector<double> playing;
     std::vector<double> paused;
     std::vector<double> pausedWithServer;
