@@ -2,8 +2,10 @@
 at the start, by the kitchen fridge, drawn over that corner of room a.
 
 usage: make_icon.py OUTPUT_DIR [ASSETS_DIR]
-Writes flatmates-64.png, flatmates-128.png and flatmates-256.png (whole
-multiples of the pictures' own pixels, so the pixel art stays sharp).
+Writes flatmates-64.png, flatmates-128.png and flatmates-256.png for the
+desktop, and flatmates-192.png and flatmates-512.png, the sizes a browser
+asks of a page that can be added to a home screen. All are whole multiples
+of the pictures' own pixels, so the pixel art stays sharp.
 """
 
 import os
@@ -16,7 +18,8 @@ MAGENTA = (255, 0, 255)
 # the screen, 411 in the room picture's own pixels, level with its top.
 FRAME = 64
 START_X = 411
-SIZES = (64, 128, 256)
+# The desktop's sizes, then the browser's (3 and 8 times the picture).
+SIZES = (64, 128, 256, 192, 512)
 
 
 def icon(assets):
