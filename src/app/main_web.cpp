@@ -2,10 +2,18 @@
 // every frame to show it and to hand over the keys, so the loop cannot
 // block: the browser calls the frame once per display refresh, which also
 // paces the frames. The page starts the game (callMain) on the first key
-// press or click, when the browser allows sound.
+// press, click or tap, when the browser allows sound.
+//
+// What the page adds to the keyboard comes in through the functions below:
+// its touch controls and the browser's gamepad reach the game as the keys
+// and pad readings the desktop knows, through the same door, so nothing
+// downstream can tell them apart.
 
 #include "app/CommandLine.h"
 #include "app/GameLoop.h"
+#include "app/Program.h"
+#include "core/EventHandler.h"
+#include "core/GameMain.h"
 
 #include <emscripten.h>
 
@@ -19,7 +27,56 @@ void BrowserFrame()
     g_Loop.Frame();
 }
 
+// The page's controls, by their number: walk left, walk right, use, pause,
+// sound on and off.
+const SDLKey kPageKeys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_SPACE, SDLK_p, SDLK_m};
+
 } // namespace
+
+extern "C"
+{
+
+    // One of the page's controls pressed (1) or let go (0).
+    EMSCRIPTEN_KEEPALIVE void flatmates_key(int pressed, int control)
+    {
+        if (control >= 0 && control < static_cast<int>(sizeof(kPageKeys) / sizeof(kPageKeys[0])))
+            EventHandler::PushKey(pressed != 0, kPageKeys[control]);
+    }
+
+    // The browser's gamepad as the page reads it once a frame (the standard
+    // layout): the d-pad's left and right, the left stick's x from -32768 to
+    // 32767, the first button and Start. All zero when it is gone: what it
+    // held is let go.
+    EMSCRIPTEN_KEEPALIVE void flatmates_pad(int left, int right, int stickX, int use, int start)
+    {
+        PadInput::Reading reading;
+        reading.hat = static_cast<Uint8>((left != 0 ? SDL_HAT_LEFT : 0) | (right != 0 ? SDL_HAT_RIGHT : 0));
+        reading.stickX = static_cast<Sint16>(stickX < -32768 ? -32768 : (stickX > 32767 ? 32767 : stickX));
+        reading.use = use != 0;
+        reading.start = start != 0;
+        reading.ms = SDL_GetTicks();
+        Program::getInstance()->GetPad().Feed(reading);
+    }
+
+    // The page hidden (0) or shown again (1): the game pauses, and its
+    // sound with it, at once, as when the desktop window loses its focus;
+    // the browser runs no frames while the page is hidden.
+    EMSCRIPTEN_KEEPALIVE void flatmates_shown(int shown)
+    {
+        SDL_Event event{};
+        event.type = SDL_ACTIVEEVENT;
+        event.active.type = SDL_ACTIVEEVENT;
+        event.active.gain = shown != 0 ? 1 : 0;
+        event.active.state = SDL_APPACTIVE;
+        Program::getInstance()->Take(event);
+    }
+
+    // Seconds of play so far, for the page's figures.
+    EMSCRIPTEN_KEEPALIVE float flatmates_play_time()
+    {
+        return GameMain::getInstance()->GetElapsedTime();
+    }
+}
 
 int main(int argc, char* argv[])
 {
@@ -29,6 +86,10 @@ int main(int argc, char* argv[])
         return answered;
 
     g_Loop.Start(line);
+    // The page reads the browser's gamepad itself, in its standard layout,
+    // at any time in the visit (browsers announce a pad only after its first
+    // press); a pad the page's SDL found at the start is not read twice.
+    Program::getInstance()->GetPad().Close();
     // Rate 0: the browser's own pace. The last argument makes this call
     // never return, as the desktop's loop never does.
     emscripten_set_main_loop(BrowserFrame, 0, 1);

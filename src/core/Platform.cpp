@@ -213,6 +213,16 @@ bool ReplaceFile(const std::string& path, const std::string& contents, std::stri
         unlink(temporary.c_str());
         return false;
     }
+#ifdef __EMSCRIPTEN__
+    // A browser page's files live in its memory only: the page keeps this
+    // one in the browser's storage and puts it back on the next visit.
+    EM_ASM(
+        {
+            if (Module.keepFile)
+                Module.keepFile(UTF8ToString($0), UTF8ToString($1));
+        },
+        path.c_str(), contents.c_str());
+#endif
     return true;
 }
 

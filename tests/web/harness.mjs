@@ -333,8 +333,12 @@ const CHROMIUM_ARGS = [
   "--disable-background-networking", "--disable-component-update", "--disable-sync",
 ];
 
+// A phone in landscape, touch only, as Chromium emulates one.
+export const PHONE = { viewport: { width: 844, height: 390 }, hasTouch: true, isMobile: true, deviceScaleFactor: 3 };
+
 // A browser with a fresh profile of its own; close() removes it again.
-export async function launch({ viewport = { width: 1280, height: 900 } } = {}) {
+export async function launch({ viewport = { width: 1280, height: 900 }, hasTouch = false, isMobile = false,
+                               deviceScaleFactor = 1 } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "flatmates-chromium-"));
   let context;
   try {
@@ -343,6 +347,9 @@ export async function launch({ viewport = { width: 1280, height: 900 } } = {}) {
       headless: true,
       args: CHROMIUM_ARGS,
       viewport,
+      hasTouch,
+      isMobile,
+      deviceScaleFactor,
     });
   } catch (error) {
     rmSync(profile, { recursive: true, force: true });
@@ -464,10 +471,11 @@ export class Game {
   }
 
   // Walks the man until the named object is within his reach, as its icon
-  // shows. He walks at a known pace, so the arrow is held for as long as
-  // the distance takes; a loaded machine only makes him stop off the mark,
-  // and the next try starts from where he stands.
-  async walkTo(name, tries = 15) {
+  // shows. He walks at a known pace, so the arrow (or with fingers, the
+  // walking control) is held for as long as the distance takes; a loaded
+  // machine only makes him stop off the mark, and the next try starts from
+  // where he stands.
+  async walkTo(name, fingers = null, tries = 15) {
     const [start, end] = objects()[name];
     const target = (start - REACH[1] + (end - REACH[0])) / 2;
     for (let i = 0; i < tries; i++) {
@@ -475,8 +483,65 @@ export class Game {
       if (screen.showsIcon(ICONS[name])) return screen;
       const x = screen.manX();
       if (x === null) throw new Failure("the man is not to be seen", screen);
-      await this.hold(target > x ? "ArrowRight" : "ArrowLeft", Math.max((Math.abs(target - x) / PACE) * 1000, 50));
+      const ms = Math.max((Math.abs(target - x) / PACE) * 1000, 50);
+      if (fingers)
+        await fingers.hold(target > x ? "walk-right" : "walk-left", ms);
+      else
+        await this.hold(target > x ? "ArrowRight" : "ArrowLeft", ms);
     }
     throw new Failure(`${name} not within reach after ${tries} tries`, this.last);
+  }
+}
+
+// Fingers on the page's touch controls, through Chromium's own touch input,
+// so the page gets the touches and pointers a phone would give it. Each
+// finger stays on the control it was put on until it is lifted.
+export class Fingers {
+  constructor(page) {
+    this.page = page;
+    this.cdp = null;
+    this.down = new Map();
+    this.next = 1;
+  }
+
+  async centre(id) {
+    return this.page.evaluate((control) => {
+      const box = document.getElementById(control).getBoundingClientRect();
+      return [box.left + box.width / 2, box.top + box.height / 2];
+    }, id);
+  }
+
+  // Chromium takes the fingers still down with a start, and the fingers
+  // lifted with an end.
+  async touch(type, touchPoints) {
+    this.cdp ??= await this.page.context().newCDPSession(this.page);
+    await this.cdp.send("Input.dispatchTouchEvent", { type, touchPoints });
+  }
+
+  async press(id) {
+    const [x, y] = await this.centre(id);
+    this.down.set(id, { x, y, id: this.next++ });
+    await this.touch("touchStart", [...this.down.values()]);
+  }
+
+  async lift(id) {
+    const point = this.down.get(id);
+    this.down.delete(id);
+    await this.touch("touchEnd", [point]);
+  }
+
+  async tap(id) {
+    await this.press(id);
+    await sleep(80);
+    await this.lift(id);
+  }
+
+  async hold(id, ms) {
+    await this.press(id);
+    try {
+      await sleep(ms);
+    } finally {
+      await this.lift(id);
+    }
   }
 }

@@ -7,8 +7,8 @@
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import {
-  CAPTION_AT, CAPTION_COLOUR, Failure, Game, HEIGHT, PACE, ROOM_BOTTOM, ROOM_TOP, START_X, WIDTH, launch,
-  serve, shareEqual, sleep,
+  CAPTION_AT, CAPTION_COLOUR, Failure, Fingers, Game, HEIGHT, PACE, PHONE, ROOM_BOTTOM, ROOM_TOP, START_X, WIDTH,
+  launch, serve, shareEqual, sleep,
 } from "./harness.mjs";
 
 function expect(condition, message, screen = null) {
@@ -55,24 +55,7 @@ async function lookAndWalk(game) {
                           standing.pictures.room("a").crop(0, 0, start, ROOM_BOTTOM - ROOM_TOP));
   expect(bare === 1, `only ${bare.toFixed(4)} of the bare kitchen matches environment_a.png doubled`, standing);
 
-  // Held, the arrow walks him on at his pace; the times are taken around
-  // each picture, so a slow machine widens them, not the pace.
-  await game.page.keyboard.down("ArrowLeft");
-  const samples = [];
-  try {
-    await game.waitFor("the man 160 px left of his start", (s) => {
-      const x = s.manX();
-      if (x !== null && x < start) samples.push([Date.now(), x]);
-      return x !== null && x <= start - 160;
-    });
-    samples[samples.length - 1][0] = Date.now();
-  } finally {
-    await game.page.keyboard.up("ArrowLeft");
-  }
-  const [t0, x0] = samples[0];
-  const [t1, x1] = samples[samples.length - 1];
-  const pace = ((x0 - x1) * 1000) / (t1 - t0);
-  expect(Math.abs(pace - PACE) <= PACE * 0.2, `he walks at ${pace.toFixed(1)} px/s, not about ${PACE}`);
+  await expectPace(game, start, () => game.page.keyboard.down("ArrowLeft"), () => game.page.keyboard.up("ArrowLeft"));
 
   const stopped = (await game.settle()).manX();
   await game.page.keyboard.down("ArrowRight");
@@ -82,6 +65,28 @@ async function lookAndWalk(game) {
     await game.page.keyboard.up("ArrowRight");
   }
   await noScroll(game);
+}
+
+// Held (press() to release()), left walks him on from start at his pace;
+// the times are taken around each picture, so a slow machine widens them,
+// not the pace.
+async function expectPace(game, start, press, release) {
+  await press();
+  const samples = [];
+  try {
+    await game.waitFor("the man 160 px left of his start", (s) => {
+      const x = s.manX();
+      if (x !== null && x < start) samples.push([Date.now(), x]);
+      return x !== null && x <= start - 160;
+    });
+    samples[samples.length - 1][0] = Date.now();
+  } finally {
+    await release();
+  }
+  const [t0, x0] = samples[0];
+  const [t1, x1] = samples[samples.length - 1];
+  const pace = ((x0 - x1) * 1000) / (t1 - t0);
+  expect(Math.abs(pace - PACE) <= PACE * 0.2, `he walks at ${pace.toFixed(1)} px/s, not about ${PACE}`);
 }
 
 // Space at an object, the passage into the living room, the light switch.
@@ -186,6 +191,101 @@ async function smallWindow(game) {
   await noScroll(game);
 }
 
+// ------------------------------------------------- phones, pads, the page
+
+// Touch alone, on a phone in landscape: a tap starts; the walking control
+// walks him at his pace; the use control uses, let go while another finger
+// walks; the controls keep off the room; nothing scrolls or zooms.
+async function phone(game) {
+  await game.waitState("ready");
+  const words = (await game.message()) + (await game.page.evaluate(() => document.getElementById("help").innerText));
+  expect(/Tap to start/.test(words) && /hold/.test(words), `the phone's page says "${words}", not how to play by touch`);
+  await game.page.touchscreen.tap(422, 60);
+  await roomADrawn(game);
+  const over = await game.page.evaluate((rows) => {
+    const canvas = document.getElementById("canvas").getBoundingClientRect();
+    const top = canvas.top + canvas.height * rows[0];
+    const bottom = canvas.top + canvas.height * rows[1];
+    return [...document.querySelectorAll(".control")].filter((c) => {
+      const box = c.getBoundingClientRect();
+      return box.width < 40 || (box.bottom > top && box.top < bottom && box.right > canvas.left && box.left < canvas.right);
+    }).map((c) => c.id);
+  }, [ROOM_TOP / HEIGHT, ROOM_BOTTOM / HEIGHT]);
+  expect(over.length === 0, `controls too small or over the room: ${over.join(", ")}`);
+
+  const fingers = new Fingers(game.page);
+  const start = (await game.settle()).manX();
+  await expectPace(game, start, () => fingers.press("walk-left"), () => fingers.lift("walk-left"));
+  await game.walkTo("Tomato", fingers);
+  await fingers.press("use");
+  await fingers.press("walk-left");
+  await fingers.lift("use");
+  const screen = await game.waitFor("a caption", (s) => s.captionPixels() > 50, 20000);
+  await fingers.lift("walk-left");
+  const box = screen.captionBox();
+  expect(Math.abs(box[0] - CAPTION_AT[0]) <= 12 && Math.abs(box[1] - CAPTION_AT[1]) <= 12,
+         `caption at ${box.slice(0, 2)}, not near ${CAPTION_AT}`, screen);
+  const scale = await game.page.evaluate(() => window.visualViewport.scale);
+  expect(scale === 1, `the page is zoomed to ${scale}`);
+  await noScroll(game);
+}
+
+// A pad connected after the start walks him; gone, it lets go.
+async function padLater(game) {
+  await game.start();
+  await roomADrawn(game);
+  const start = (await game.settle()).manX();
+  await game.page.evaluate(() => {
+    const pad = { index: 0, id: "a pad", connected: true, mapping: "standard", axes: [0, 0, 0, 0],
+                  buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
+    navigator.getGamepads = () => [pad];
+    window.testPad = pad;
+    window.dispatchEvent(Object.assign(new Event("gamepadconnected"), { gamepad: pad }));
+    pad.buttons[14].pressed = true; // the d-pad's left
+  });
+  await game.waitFor("the man walking left on the pad", (s) => (s.manX() ?? start) <= start - 60);
+  await game.page.evaluate(() =>
+    window.dispatchEvent(Object.assign(new Event("gamepaddisconnected"), { gamepad: window.testPad })));
+  await game.settle();
+}
+
+// The sound turned off stays off after a reload.
+async function settingsKept(game) {
+  await game.start();
+  await roomADrawn(game);
+  await game.page.keyboard.press("m");
+  await game.until("the sound off", () => game.page.evaluate(() => SDL.music.volume === 0));
+  await game.page.reload();
+  await game.start();
+  await roomADrawn(game);
+  expect(await game.page.evaluate(() => SDL.music.volume === 0), "the sound is on again after a reload");
+}
+
+// While the page is hidden, no play time passes, he walks no further and
+// the music waits; shown again, play goes on.
+async function hiddenPauses(game) {
+  await game.start();
+  await roomADrawn(game);
+  const show = (shown) => game.page.evaluate((visible) => {
+    Object.defineProperty(document, "hidden", { configurable: true, get: () => !visible });
+    Object.defineProperty(document, "visibilityState", { configurable: true, get: () => (visible ? "visible" : "hidden") });
+    document.dispatchEvent(new Event("visibilitychange"));
+  }, shown);
+  const playTime = () => game.page.evaluate(() => window.flatmates.playTime());
+  await game.page.keyboard.down("ArrowLeft");
+  await sleep(300);
+  await show(false);
+  const before = [await playTime(), (await game.shot()).manX()];
+  await sleep(1000);
+  const after = [await playTime(), (await game.shot()).manX()];
+  await game.page.keyboard.up("ArrowLeft");
+  expect(after[0] === before[0] && after[1] === before[1],
+         `while hidden the play time went from ${before[0]} to ${after[0]} s and he from ${before[1]} to ${after[1]}`);
+  expect(await game.page.evaluate(() => SDL.music.audio.paused), "the music plays on while the page is hidden");
+  await show(true);
+  await game.until("play time passing again", async () => (await playTime()) > before[0]);
+}
+
 // ----------------------------------------------------------- bad conditions
 
 async function failsWith(game, pattern) {
@@ -252,6 +352,10 @@ const CASES = {
   escape: { run: escape },
   time_limit: { run: timeLimit, prepare: speedUpClock },
   small_window: { run: smallWindow },
+  phone: { run: phone, device: PHONE },
+  pad_later: { run: padLater },
+  settings_kept: { run: settingsKept },
+  hidden_pauses: { run: hiddenPauses },
   missing_data: { run: missingData, prepare: (page) => page.route("**/flatmates.data", fulfilNotFound), errorsExpected: true },
   missing_wasm: { run: missingWasm, prepare: (page) => page.route("**/flatmates.wasm", fulfilNotFound), errorsExpected: true },
   no_webassembly: {
@@ -277,12 +381,16 @@ for (const name of wanted)
 
 const server = await serve(buildDir);
 const browser = await launch();
+// Phone cases share a browser of their own, started when first needed.
+let phoneBrowser = null;
 let failed = 0;
 try {
   for (const name of wanted.length ? wanted : Object.keys(CASES)) {
-    const { run, prepare, errorsExpected } = CASES[name];
+    const { run, prepare, errorsExpected, device } = CASES[name];
     const started = Date.now();
-    const game = await Game.open(browser.context, server.url, { prepare });
+    if (device && !phoneBrowser)
+      phoneBrowser = await launch(device);
+    const game = await Game.open((device ? phoneBrowser : browser).context, server.url, { prepare });
     try {
       await run(game);
       // Console errors count everywhere but where a download is refused
@@ -307,6 +415,8 @@ try {
   }
 } finally {
   await browser.close();
+  if (phoneBrowser)
+    await phoneBrowser.close();
   await server.close();
 }
 if (failed) {
