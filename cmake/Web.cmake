@@ -47,4 +47,37 @@ set_property(TARGET flatmates APPEND PROPERTY LINK_DEPENDS
 add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/index.html
   COMMAND ${CMAKE_COMMAND} -E copy ${FLATMATES_WEB_DIR}/index.html ${CMAKE_CURRENT_BINARY_DIR}/index.html
   DEPENDS ${FLATMATES_WEB_DIR}/index.html)
-add_custom_target(flatmates_page ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/index.html)
+
+# A page that can go on a home screen and be played with no network: its
+# manifest and icons beside it, and a service worker (sw.js) that keeps every
+# file of this build in a cache named after their contents. The worker is
+# written once the others are in place, since it carries their hashes.
+set(web_kept index.html flatmates.js flatmates.wasm flatmates.data manifest.webmanifest)
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/manifest.webmanifest
+  COMMAND ${CMAKE_COMMAND} -E copy ${FLATMATES_WEB_DIR}/manifest.webmanifest
+          ${CMAKE_CURRENT_BINARY_DIR}/manifest.webmanifest
+  DEPENDS ${FLATMATES_WEB_DIR}/manifest.webmanifest)
+foreach(size 192 512)
+  set(icon icons/flatmates-${size}.png)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${icon}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/dist/${icon} ${CMAKE_CURRENT_BINARY_DIR}/${icon}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/dist/${icon})
+  list(APPEND web_kept ${icon})
+endforeach()
+# The program's three files are written by its link, which flatmates stands
+# for; the rest by the copies above.
+set(web_copied ${web_kept})
+list(REMOVE_ITEM web_copied flatmates.js flatmates.wasm flatmates.data)
+list(TRANSFORM web_copied PREPEND ${CMAKE_CURRENT_BINARY_DIR}/)
+list(JOIN web_kept "," web_kept_names)
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/sw.js
+  COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_CURRENT_BINARY_DIR} -DFILES=${web_kept_names}
+          -DTEMPLATE=${FLATMATES_WEB_DIR}/sw.js -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/sw.js
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WebServiceWorker.cmake
+  DEPENDS flatmates ${web_copied} ${FLATMATES_WEB_DIR}/sw.js
+          ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WebServiceWorker.cmake ${CMAKE_CURRENT_LIST_FILE}
+  VERBATIM)
+# One target for the page and all that is copied or written beside it, so
+# that no file is made by two targets at once.
+add_custom_target(flatmates_page ALL
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/index.html ${CMAKE_CURRENT_BINARY_DIR}/sw.js)
