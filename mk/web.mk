@@ -4,7 +4,7 @@
 #   make serve-web   serves it at http://localhost:8000/, to this machine only
 #   make test-web    plays it in Debian's Chromium and judges the canvas
 #   make bench-web   frames per second, time to the first frame, download size
-#   make web-picture the README's picture of it, docs/web.png
+#   make web-picture the README's pictures of it, docs/web.png and docs/phone.png
 
 WEB_DIR ?= build-web
 WEB_PACKAGES := emscripten cmake make
@@ -32,6 +32,7 @@ bench-web: test-web-deps web
 
 web-picture: test-web-deps web
 	node tools/web_picture.mjs $(WEB_DIR) docs/web.png
+	node tools/web_picture.mjs $(WEB_DIR) docs/phone.png phone
 
 web-deps:
 	@$(call install_missing,$(WEB_PACKAGES))
