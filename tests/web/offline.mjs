@@ -4,11 +4,11 @@
 
 import { Failure, Game, launch, serve } from "./harness.mjs";
 
-// In a browser of its own, so that neither the kept game nor the lost
-// network reaches any other case.
+// In a browser of its own, the one that lets the page's worker run, so that
+// neither the kept game nor the lost network reaches any other case.
 export async function offline(buildDir) {
   const server = await serve(buildDir);
-  const browser = await launch();
+  const browser = await launch({ serviceWorkers: "allow" });
   try {
     const game = await Game.open(browser.context, server.url);
     await game.start();
