@@ -54,8 +54,9 @@ self.addEventListener("fetch", (event) => {
   // the home screen) as often as by its name.
   const key = url.pathname.endsWith("/") ? new URL("index.html", url).href : request;
   event.respondWith((async () => {
-    // This build's cache only: one that an older worker still serving a
-    // page would find deleted answers nothing, and the network does.
+    // This build's cache only, never another's. Once a newer build has
+    // deleted it, the network answers, and the page, taken over by the
+    // newer build while it loads, loads again.
     const kept = await caches.match(key, { cacheName: CACHE, ignoreSearch: true });
     return kept || fetch(request);
   })());
