@@ -185,7 +185,8 @@ async function floorRun(context, profile) {
   }
 }
 
-const files = ["flatmates.wasm", "flatmates.data", "flatmates.js", "index.html"];
+const files = ["flatmates.wasm", "flatmates.data", "flatmates.js", "index.html", "sw.js", "manifest.webmanifest",
+               "icons/flatmates-192.png", "icons/flatmates-512.png"];
 const sizes = Object.fromEntries(files.map((f) => [f, statSync(join(buildDir, f)).size]));
 const total = Object.values(sizes).reduce((a, b) => a + b, 0);
 

@@ -40,8 +40,11 @@ target_link_options(flatmates PRIVATE
   -sINVOKE_RUN=0
   "-sEXPORTED_RUNTIME_METHODS=['FS','callMain']"
   "-sEXPORTED_FUNCTIONS=['_main','_SDL_Quit']")
+# The content is packed by the link, so a changed, new or removed file of
+# assets/ links the game again.
+file(GLOB_RECURSE web_assets CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/assets/*)
 set_property(TARGET flatmates APPEND PROPERTY LINK_DEPENDS
-  ${FLATMATES_WEB_DIR}/library_flatmates.js)
+  ${FLATMATES_WEB_DIR}/library_flatmates.js ${web_assets})
 
 # The page of our own beside the program.
 add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/index.html

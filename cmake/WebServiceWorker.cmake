@@ -28,8 +28,7 @@ endforeach()
 
 # The first 16 hex digits of a SHA-256 over the names and hashes of them all.
 string(SHA256 build "${listing}")
-string(SUBSTRING "${build}" 0 16 build)
-set(FLATMATES_CACHE "flatmates-${build}")
+string(SUBSTRING "${build}" 0 16 FLATMATES_BUILD)
 list(JOIN entries ",\n" FLATMATES_FILES)
 set(FLATMATES_FILES "[\n${FLATMATES_FILES},\n]")
 # Its bytes change only with the build's (a browser takes a worker of other

@@ -9,7 +9,10 @@
 // build wrote here, before it takes over, and a page's files come from one
 // cache only: never the program of one build with the content of another.
 
-const CACHE = "@FLATMATES_CACHE@";
+// Our caches are named after where the game is served as well, so that
+// copies of it at other paths of one site each keep their own.
+const OURS = "flatmates " + new URL(self.registration.scope).pathname + " ";
+const CACHE = OURS + "@FLATMATES_BUILD@";
 const FILES = @FLATMATES_FILES@;
 
 // The hash as a fetch checks it: SHA-256 in base64.
@@ -40,7 +43,7 @@ self.addEventListener("activate", (event) => {
   event.waitUntil((async () => {
     await self.clients.claim();
     for (const name of await caches.keys())
-      if (name.startsWith("flatmates-") && name !== CACHE)
+      if (name.startsWith(OURS) && name !== CACHE)
         await caches.delete(name);
   })());
 });

@@ -337,8 +337,10 @@ const CHROMIUM_ARGS = [
 export const PHONE = { viewport: { width: 844, height: 390 }, hasTouch: true, isMobile: true, deviceScaleFactor: 3 };
 
 // A browser with a fresh profile of its own; close() removes it again.
+// The page's service worker is kept out unless asked for: it would answer
+// later pages from its cache, past the routes a case sets up.
 export async function launch({ viewport = { width: 1280, height: 900 }, hasTouch = false, isMobile = false,
-                               deviceScaleFactor = 1 } = {}) {
+                               deviceScaleFactor = 1, serviceWorkers = "block" } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "flatmates-chromium-"));
   let context;
   try {
@@ -350,6 +352,7 @@ export async function launch({ viewport = { width: 1280, height: 900 }, hasTouch
       hasTouch,
       isMobile,
       deviceScaleFactor,
+      serviceWorkers,
     });
   } catch (error) {
     rmSync(profile, { recursive: true, force: true });

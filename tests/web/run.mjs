@@ -10,6 +10,7 @@ import {
   CAPTION_AT, CAPTION_COLOUR, Failure, Fingers, Game, HEIGHT, PACE, PHONE, ROOM_BOTTOM, ROOM_TOP, START_X, WIDTH,
   launch, serve, shareEqual, sleep,
 } from "./harness.mjs";
+import { offline } from "./offline.mjs";
 
 function expect(condition, message, screen = null) {
   if (!condition) throw new Failure(message, screen);
@@ -195,7 +196,8 @@ async function smallWindow(game) {
 
 // Touch alone, on a phone in landscape: a tap starts; the walking control
 // walks him at his pace; the use control uses, let go while another finger
-// walks; the controls keep off the room; nothing scrolls or zooms.
+// walks; pause and sound; the controls keep off the room; nothing scrolls
+// or zooms.
 async function phone(game) {
   await game.waitState("ready");
   const words = (await game.message()) + (await game.page.evaluate(() => document.getElementById("help").innerText));
@@ -225,6 +227,12 @@ async function phone(game) {
   const box = screen.captionBox();
   expect(Math.abs(box[0] - CAPTION_AT[0]) <= 12 && Math.abs(box[1] - CAPTION_AT[1]) <= 12,
          `caption at ${box.slice(0, 2)}, not near ${CAPTION_AT}`, screen);
+  // Pause and sound by touch: play time stands, the music goes quiet.
+  await fingers.tap("pause");
+  const paused = await game.page.evaluate(() => window.flatmates.playTime());
+  await fingers.tap("sound");
+  await game.until("the sound off", () => game.page.evaluate(() => SDL.music.volume === 0));
+  expect(await game.page.evaluate(() => window.flatmates.playTime()) === paused, "play time passes while paused");
   const scale = await game.page.evaluate(() => window.visualViewport.scale);
   expect(scale === 1, `the page is zoomed to ${scale}`);
   await noScroll(game);
@@ -356,6 +364,8 @@ const CASES = {
   pad_later: { run: padLater },
   settings_kept: { run: settingsKept },
   hidden_pauses: { run: hiddenPauses },
+  // A browser of its own, where the page's service worker may run.
+  offline: { run: offline, alone: true },
   missing_data: { run: missingData, prepare: (page) => page.route("**/flatmates.data", fulfilNotFound), errorsExpected: true },
   missing_wasm: { run: missingWasm, prepare: (page) => page.route("**/flatmates.wasm", fulfilNotFound), errorsExpected: true },
   no_webassembly: {
@@ -386,23 +396,23 @@ let phoneBrowser = null;
 let failed = 0;
 try {
   for (const name of wanted.length ? wanted : Object.keys(CASES)) {
-    const { run, prepare, errorsExpected, device } = CASES[name];
+    const { run, prepare, errorsExpected, device, alone } = CASES[name];
     const started = Date.now();
     if (device && !phoneBrowser)
       phoneBrowser = await launch(device);
-    const game = await Game.open((device ? phoneBrowser : browser).context, server.url, { prepare });
+    const game = alone ? null : await Game.open((device ? phoneBrowser : browser).context, server.url, { prepare });
     try {
-      await run(game);
+      await (alone ? run(buildDir) : run(game));
       // Console errors count everywhere but where a download is refused
       // on purpose (the browser logs those itself).
-      if (!errorsExpected)
+      if (game && !errorsExpected)
         expect(game.consoleErrors.length === 0, `the console shows errors:\n  ${game.consoleErrors.join("\n  ")}`);
       console.log(`passed ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
     } catch (error) {
       failed++;
       console.log(`FAILED ${name}: ${error.message}`);
       if (!(error instanceof Failure)) console.log(error.stack);
-      if (game.consoleErrors.length) console.log(`  console errors:\n  ${game.consoleErrors.join("\n  ")}`);
+      if (game?.consoleErrors.length) console.log(`  console errors:\n  ${game.consoleErrors.join("\n  ")}`);
       if (error.shot) {
         const dir = join(buildDir, "test-shots");
         mkdirSync(dir, { recursive: true });
@@ -410,7 +420,7 @@ try {
         console.log(`  last picture of the canvas: ${join(dir, `${name}.png`)}`);
       }
     } finally {
-      await game.page.close();
+      await game?.page.close();
     }
   }
 } finally {
