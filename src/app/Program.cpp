@@ -52,7 +52,7 @@ void Program::BeforePoll()
     m_Pad.Poll();
 }
 
-bool Program::Take(const SDL_Event& event)
+bool Program::Take(SDL_Event& event)
 {
     if (event.type == SDL_ACTIVEEVENT)
     {

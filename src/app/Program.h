@@ -36,7 +36,7 @@ public:
     void Start();
 
     void BeforePoll() override;
-    bool Take(const SDL_Event& event) override;
+    bool Take(SDL_Event& event) override;
     // Counts the notice down by the frame time, paused or not.
     void Update(float dt);
 

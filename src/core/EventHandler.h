@@ -24,8 +24,14 @@ public:
     // The current event: the last one polled, zero-filled before the first.
     SDL_Event* GetEvent();
     // Queues a key press or release for a later frame, as the keyboard
-    // would; a full queue loses it, as it would a key.
+    // would, marked as pushed by the program; a full queue loses it, as it
+    // would a key.
     static void PushKey(bool pressed, SDLKey sym);
+    // Whether a key event was pushed by the program (the pad, the page's
+    // touch controls, the arrows handed back after a pause): such keys are
+    // the game's own already, where a keyboard's may be ones the player
+    // chose.
+    static bool IsPushed(const SDL_KeyboardEvent& key);
     // Forgets the current event and the filter, as before the first (for a
     // game started again in one process).
     void Reset();

@@ -14,9 +14,11 @@ public:
     // Once a frame, before the door polls: may queue events of its own (a
     // pad read as keys) for the door to take.
     virtual void BeforePoll() = 0;
-    // One new event, after the quit rules. True when the game must not get
-    // it; it then gets its last event again.
-    virtual bool Take(const SDL_Event& event) = 0;
+    // One new event, after the quit rules. It may rewrite the event (a key
+    // the player chose becomes the game's own); what the game then gets and
+    // keeps is the event as rewritten. True when the game must not get it;
+    // it then gets its last event again.
+    virtual bool Take(SDL_Event& event) = 0;
 };
 
 #endif
