@@ -4,6 +4,8 @@
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 
+#include <cstdio>
+
 Program* Program::m_pInstance = nullptr;
 
 Program* Program::getInstance()
@@ -42,6 +44,9 @@ void Program::Start()
 {
     Attach();
     m_Settings.Start();
+    // Keys are chosen by SDL's names for them, known once the video is up.
+    for (const std::string& refused : m_Keys.Choose(GetSettings()))
+        std::fprintf(stderr, "flatmates: %s\n", refused.c_str());
     m_Sound.Set(GetSettings().m_Muted, GetSettings().m_Volume);
     m_Overlay.Start();
     m_Pad.Open();
@@ -54,6 +59,12 @@ void Program::BeforePoll()
 
 bool Program::Take(SDL_Event& event)
 {
+    // A key the player chose becomes the one the game knows for its action,
+    // so nothing past this point can tell it from the default key. Keys the
+    // program pushed itself are the game's own already.
+    if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && !EventHandler::IsPushed(event.key))
+        event.key.keysym.sym = m_Keys.AsDefault(event.key.keysym.sym);
+
     if (event.type == SDL_ACTIVEEVENT)
     {
         TakeFocus(event.active);
@@ -110,6 +121,9 @@ void Program::Act(ProgramKeys::Action action)
         m_Sound.VolumeUp();
         SoundChanged();
         break;
+    case ProgramKeys::Action::kSpeech:
+        ToggleSpeech();
+        return;
     }
     changed.m_Muted = m_Sound.IsMuted();
     changed.m_Volume = m_Sound.GetVolume();
@@ -131,6 +145,11 @@ void Program::TakeFocus(const SDL_ActiveEvent& active)
     // the player asked for waits for him.
     if (m_Pause.FocusBack())
         HandBackArrows();
+}
+
+void Program::ToggleSpeech()
+{
+    // Speech is switched on and off here.
 }
 
 void Program::SoundChanged()

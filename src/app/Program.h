@@ -36,6 +36,8 @@ public:
     void Start();
 
     void BeforePoll() override;
+    // A key from the keyboard is first made the game's own key for the
+    // action the player chose it for; then the program takes what is its own.
     bool Take(SDL_Event& event) override;
     // Counts the notice down by the frame time, paused or not.
     void Update(float dt);
@@ -55,6 +57,7 @@ private:
 
     void Act(ProgramKeys::Action action);
     void TakeFocus(const SDL_ActiveEvent& active);
+    void ToggleSpeech();
     void SoundChanged();
     // The arrows' presses and releases in the pause were held back; the
     // game learns how they are now.

@@ -1,40 +1,212 @@
 #include "app/ProgramKeys.h"
 
+#include "app/Settings.h"
+
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 
 namespace
 {
+
+// An action a key can be chosen for, and the keys it has by default; the
+// first is the one a chosen key becomes.
+struct Choosable
+{
+    const char* name;
+    ProgramKeys::Action action; // kGame for the man's own
+    SDLKey keys[3];             // ends early at SDLK_UNKNOWN
+};
+
+const Choosable kChoosables[] = {
+    {"left", ProgramKeys::Action::kGame, {SDLK_LEFT}},
+    {"right", ProgramKeys::Action::kGame, {SDLK_RIGHT}},
+    {"use", ProgramKeys::Action::kGame, {SDLK_SPACE}},
+    {"pause", ProgramKeys::Action::kPause, {SDLK_p}},
+    {"mute", ProgramKeys::Action::kMute, {SDLK_m}},
+    {"volume_down", ProgramKeys::Action::kVolumeDown, {SDLK_MINUS, SDLK_KP_MINUS}},
+    {"volume_up", ProgramKeys::Action::kVolumeUp, {SDLK_EQUALS, SDLK_PLUS, SDLK_KP_PLUS}},
+    // Enter is fullscreen's only with Alt (Decide sees to that).
+    {"fullscreen", ProgramKeys::Action::kFullscreen, {SDLK_F11, SDLK_RETURN, SDLK_KP_ENTER}},
+    {"speech", ProgramKeys::Action::kSpeech, {SDLK_t}},
+};
+static_assert(std::size(kChoosables) == ProgramKeys::kChoosable, "every choosable action has its row");
+
+// SDL 1.2 numbers its keys below SDLK_LAST. The browser's SDL numbers them
+// as SDL 2 does, past a billion, and has a name for none: no key is looked
+// for there.
+const int kLastNamed = SDLK_LAST <= 4096 ? static_cast<int>(SDLK_LAST) : 0;
 
 bool IsEnter(SDLKey sym)
 {
     return sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
 }
 
+bool IsDefaultKey(const Choosable& choosable, SDLKey sym)
+{
+    return std::find(std::begin(choosable.keys), std::end(choosable.keys), sym) != std::end(choosable.keys);
+}
+
+std::string Lowered(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The key SDL names so, whatever the letters' case; SDLK_UNKNOWN for none.
+SDLKey KeyNamed(const std::string& name)
+{
+    const std::string wanted = Lowered(name);
+    for (int sym = SDLK_UNKNOWN + 1; sym < kLastNamed; ++sym)
+    {
+        const std::string known = SDL_GetKeyName(static_cast<SDLKey>(sym));
+        if (known != "unknown key" && Lowered(known) == wanted)
+            return static_cast<SDLKey>(sym);
+    }
+    return SDLK_UNKNOWN;
+}
+
+// Whether choice a comes before choice b in the settings file.
+bool ComesFirst(const Settings& settings, int a, int b)
+{
+    const int lineA = settings.m_Keys[a].line;
+    const int lineB = settings.m_Keys[b].line;
+    return lineA != lineB ? lineA < lineB : a < b;
+}
+
+// Whether another action keeps the key chosen for this one: it was chosen
+// for that one first in the file, or that one has it by default and no key
+// of its own.
+bool KeptElsewhere(const SDLKey chosen[], int choosable, const Settings& settings)
+{
+    const SDLKey key = chosen[choosable];
+    for (int other = 0; other < ProgramKeys::kChoosable; ++other)
+    {
+        const bool kept = chosen[other] == SDLK_UNKNOWN
+                              ? IsDefaultKey(kChoosables[other], key)
+                              : chosen[other] == key && ComesFirst(settings, other, choosable);
+        if (other != choosable && kept)
+            return true;
+    }
+    return false;
+}
+
+// What is said of the refused choices, in the file's order.
+std::vector<std::string> Refusals(const std::string refused[], const Settings& settings)
+{
+    std::vector<int> order;
+    for (int choosable = 0; choosable < ProgramKeys::kChoosable; ++choosable)
+    {
+        if (!refused[choosable].empty())
+            order.push_back(choosable);
+    }
+    std::sort(order.begin(), order.end(), [&settings](int a, int b) { return ComesFirst(settings, a, b); });
+    std::vector<std::string> said;
+    for (const int choosable : order)
+    {
+        const Settings::KeyChoice& choice = settings.m_Keys[choosable];
+        const std::string written = std::string("key.") + kChoosables[choosable].name + "=" + choice.key;
+        said.push_back("settings.ini line " + std::to_string(choice.line) + ": \"" +
+                       Settings::Printable(written.substr(0, 40)) + "\" " + refused[choosable] + "; " +
+                       kChoosables[choosable].name + " keeps its default");
+    }
+    return said;
+}
+
 } // namespace
+
+const char* ProgramKeys::ChoosableName(int choosable)
+{
+    return kChoosables[choosable].name;
+}
+
+int ProgramKeys::ChoosableNamed(const std::string& name)
+{
+    for (int choosable = 0; choosable < kChoosable; ++choosable)
+    {
+        if (name == kChoosables[choosable].name)
+            return choosable;
+    }
+    return -1;
+}
+
+std::vector<std::string> ProgramKeys::Choose(const Settings& settings)
+{
+    SDLKey chosen[kChoosable] = {};
+    std::string refused[kChoosable];
+    for (int choosable = 0; choosable < kChoosable; ++choosable)
+    {
+        const std::string& name = settings.m_Keys[choosable].key;
+        if (name.empty())
+            continue;
+        chosen[choosable] = KeyNamed(name);
+        if (chosen[choosable] == SDLK_UNKNOWN)
+            refused[choosable] = "names no key";
+        else if (chosen[choosable] == SDLK_ESCAPE)
+            refused[choosable] = "takes escape, which always ends the run";
+        if (!refused[choosable].empty())
+            chosen[choosable] = SDLK_UNKNOWN;
+    }
+    // A refused choice gives its action back its default keys, which another
+    // choice may have wanted: look again from the start until none did.
+    for (int choosable = 0; choosable < kChoosable; ++choosable)
+    {
+        if (chosen[choosable] == SDLK_UNKNOWN || !KeptElsewhere(chosen, choosable, settings))
+            continue;
+        refused[choosable] = std::string("gives ") + SDL_GetKeyName(chosen[choosable]) + " to two actions";
+        chosen[choosable] = SDLK_UNKNOWN;
+        choosable = -1;
+    }
+    MakeDefault(chosen);
+    return Refusals(refused, settings);
+}
+
+void ProgramKeys::MakeDefault(const SDLKey chosen[kChoosable])
+{
+    // An action with a chosen key gives up its default keys, unless one is
+    // chosen for another action.
+    m_AsDefault.clear();
+    for (int choosable = 0; choosable < kChoosable; ++choosable)
+    {
+        for (const SDLKey key : kChoosables[choosable].keys)
+        {
+            if (chosen[choosable] != SDLK_UNKNOWN && key != SDLK_UNKNOWN)
+                m_AsDefault.emplace_back(key, SDLK_UNKNOWN);
+        }
+    }
+    for (int choosable = 0; choosable < kChoosable; ++choosable)
+    {
+        const SDLKey key = chosen[choosable];
+        if (key == SDLK_UNKNOWN)
+            continue;
+        const auto given =
+            std::find_if(m_AsDefault.begin(), m_AsDefault.end(),
+                         [key](const std::pair<SDLKey, SDLKey>& change) { return change.first == key; });
+        if (given != m_AsDefault.end())
+            m_AsDefault.erase(given);
+        m_AsDefault.emplace_back(key, kChoosables[choosable].keys[0]);
+    }
+}
+
+SDLKey ProgramKeys::AsDefault(SDLKey sym) const
+{
+    for (const std::pair<SDLKey, SDLKey>& change : m_AsDefault)
+    {
+        if (change.first == sym)
+            return change.second;
+    }
+    return sym;
+}
 
 ProgramKeys::Action ProgramKeys::ActionFor(SDLKey sym)
 {
-    switch (sym)
+    for (const Choosable& choosable : kChoosables)
     {
-    case SDLK_F11:
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-        return Action::kFullscreen;
-    case SDLK_p:
-        return Action::kPause;
-    case SDLK_m:
-        return Action::kMute;
-    case SDLK_MINUS:
-    case SDLK_KP_MINUS:
-        return Action::kVolumeDown;
-    case SDLK_EQUALS:
-    case SDLK_PLUS:
-    case SDLK_KP_PLUS:
-        return Action::kVolumeUp;
-    default:
-        return Action::kGame;
+        if (sym != SDLK_UNKNOWN && IsDefaultKey(choosable, sym))
+            return choosable.action;
     }
+    return Action::kGame;
 }
 
 ProgramKeys::Action ProgramKeys::Decide(const SDL_KeyboardEvent& key)

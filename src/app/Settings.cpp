@@ -65,6 +65,11 @@ std::string FolderOf(const std::string& path)
 
 } // namespace
 
+std::string Settings::Printable(const std::string& text)
+{
+    return Escaped(text);
+}
+
 std::string Settings::DefaultPath()
 {
     const std::string folder = platform::SettingsDirectory();
@@ -118,6 +123,13 @@ std::string Settings::Format() const
     text += "fullscreen=" + std::string(m_Fullscreen ? "1" : "0") + "\n";
     text += "mute=" + std::string(m_Muted ? "1" : "0") + "\n";
     text += "volume=" + std::to_string(m_Volume) + "\n";
+    text += "speech=" + std::string(m_Speech ? "1" : "0") + "\n";
+    for (int choosable = 0; choosable < ProgramKeys::kChoosable; ++choosable)
+    {
+        if (!m_Keys[choosable].key.empty())
+            text += std::string("key.") + ProgramKeys::ChoosableName(choosable) + "=" +
+                    m_Keys[choosable].key + "\n";
+    }
     for (const std::string& other : m_Others)
         text += other + "\n";
     return text;
@@ -155,6 +167,10 @@ bool Settings::Parse(const std::string& text, std::string* problem)
             good = ReadSwitch(value, &read.m_Muted);
         else if (good && name == "volume")
             good = ReadVolume(value, &read.m_Volume);
+        else if (good && name == "speech")
+            good = ReadSwitch(value, &read.m_Speech);
+        else if (good && name.compare(0, 4, "key.") == 0 && ProgramKeys::ChoosableNamed(name.substr(4)) >= 0)
+            read.m_Keys[ProgramKeys::ChoosableNamed(name.substr(4))] = KeyChoice{value, number};
         // Names this game does not know are left for a later one.
         else if (good)
             read.m_Others.push_back(name + "=" + value);
@@ -171,6 +187,11 @@ bool Settings::Parse(const std::string& text, std::string* problem)
 
 bool Settings::operator==(const Settings& other) const
 {
+    for (int choosable = 0; choosable < ProgramKeys::kChoosable; ++choosable)
+    {
+        if (m_Keys[choosable].key != other.m_Keys[choosable].key)
+            return false;
+    }
     return m_Fullscreen == other.m_Fullscreen && m_Muted == other.m_Muted && m_Volume == other.m_Volume &&
-           m_Others == other.m_Others;
+           m_Speech == other.m_Speech && m_Others == other.m_Others;
 }

@@ -1,13 +1,16 @@
 #ifndef FLATMATES_APP_SETTINGS_H
 #define FLATMATES_APP_SETTINGS_H
 
+#include "app/ProgramKeys.h"
+
+#include <array>
 #include <string>
 #include <vector>
 
 // What the player chose and keeps from one run to the next: the window or
-// the whole screen, the sound on or off, and its volume. Kept as a few
-// "name=value" lines in settings.ini; the game writes them only when the
-// player changes one.
+// the whole screen, the sound on or off, its volume, speech, and the keys
+// he plays with. Kept as a few "name=value" lines in settings.ini; the game
+// writes them only when the player changes one.
 class Settings
 {
 public:
@@ -17,6 +20,19 @@ public:
     bool m_Fullscreen = false;
     bool m_Muted = false;
     int m_Volume = kVolumeSteps;
+    bool m_Speech = false;
+
+    // A key the player chose for an action ("key.use=return"): SDL's name
+    // for it as he wrote it, "" for the action's default keys, and the line
+    // it was read from, to say where a key that cannot be had was chosen.
+    // Whether the name is a key is known only once the video is up.
+    struct KeyChoice
+    {
+        std::string key;
+        int line = 0;
+    };
+    // By ProgramKeys' choosable actions.
+    std::array<KeyChoice, ProgramKeys::kChoosable> m_Keys;
     // Lines of settings this game does not know, as read: a later version's
     // choices, written back as they were.
     std::vector<std::string> m_Others;
@@ -43,7 +59,12 @@ public:
     std::string Format() const;
     bool Parse(const std::string& text, std::string* problem);
 
+    // Equal when every choice is; where a key was read is no choice.
     bool operator==(const Settings& other) const;
+
+    // The text with every byte that is not printable ASCII (escape
+    // sequences among them) shown as \xNN, fit for a terminal.
+    static std::string Printable(const std::string& text);
 };
 
 #endif

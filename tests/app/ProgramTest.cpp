@@ -394,3 +394,57 @@ TEST_F(ProgramTest, ASoundChangeShowsInTheCornerForTwoSeconds)
     Program::ResetInstance();
     TTF_Quit();
 }
+
+TEST_F(ProgramTest, KeysChosenInTheSettingsReachTheGameAsTheDefaultOnesAndRefusalsAreSaidOnce)
+{
+    const std::string line = "flatmates: settings.ini line ";
+    const struct
+    {
+        const char* file;
+        std::string said; // on stderr at start
+        SDLKey press;
+        bool pushed; // by the program (the pad, the arrows handed back)
+        const char* seen;
+    } cases[] = {
+        {"key.left=A\n", "", SDLK_a, false, "down left"},
+        {"key.left=a\n", "", SDLK_LEFT, false, "down unknown key"},
+        {"key.left=a\n", "", SDLK_LEFT, true, "down left"},
+        {"key.pause=q\n", "", SDLK_q, false, "paused"},
+        // Swapped: an action with a key of its own gives up its default.
+        {"key.left=right\nkey.right=left\n", "", SDLK_RIGHT, false, "down left"},
+        {"mute=0\nkey.use=spcae\n", line + "2: \"key.use=spcae\" names no key; use keeps its default\n",
+         SDLK_SPACE, false, "down space"},
+        {"key.use=left\n", line + "1: \"key.use=left\" gives left to two actions; use keeps its default\n",
+         SDLK_LEFT, false, "down left"},
+        {"key.right=d\nkey.use=D\n",
+         line + "2: \"key.use=D\" gives d to two actions; use keeps its default\n", SDLK_d, false,
+         "down right"},
+        {"key.pause=Escape\n",
+         line + "1: \"key.pause=Escape\" takes escape, which always ends the run; pause keeps its default\n",
+         SDLK_p, false, "paused"},
+        // Right keeps its default, so left cannot have it either.
+        {"key.right=\x1b[2J\nkey.left=right\n",
+         line + "1: \"key.right=\\x1b[2J\" names no key; right keeps its default\n" + line +
+             "2: \"key.left=right\" gives right to two actions; left keeps its default\n",
+         SDLK_RIGHT, false, "down right"},
+    };
+    m_Folder = testsupport::MakeTempFolder();
+    for (const auto& c : cases)
+    {
+        std::ofstream(m_Folder + "/settings.ini") << c.file;
+        Program::ResetInstance();
+        Program::getInstance()->LoadSettings(m_Folder + "/settings.ini");
+        testing::internal::CaptureStderr();
+        Program::getInstance()->Start();
+        EXPECT_EQ(c.said, testing::internal::GetCapturedStderr()) << c.file;
+        if (c.pushed)
+            EventHandler::PushKey(true, c.press);
+        else
+            ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, c.press));
+        Frame();
+        EXPECT_EQ(c.seen, Paused() ? "paused" : LastInput()) << c.file;
+        // The door keeps the event as the game was handed it.
+        EXPECT_EQ(m_State.m_Inputs.back().keysym.sym,
+                  EventHandler::getInstance()->GetEvent()->key.keysym.sym);
+    }
+}

@@ -63,6 +63,8 @@ Settings Changed()
     settings.m_Fullscreen = true;
     settings.m_Muted = true;
     settings.m_Volume = 3;
+    settings.m_Speech = true;
+    settings.m_Keys[ProgramKeys::ChoosableNamed("use")].key = "enter";
     return settings;
 }
 
@@ -176,16 +178,22 @@ TEST_F(SettingsTest, AHandWrittenFileIsRead)
     ASSERT_TRUE(platform::MakeDirectories(m_Folder + "/flatmates", &problem)) << problem;
     // A byte-order mark, comments, blank lines, spaces, Windows line ends, a
     // section header and a name from a later version are all fine.
-    WriteAll(m_Path, "\xEF\xBB\xBFvolume = 2 \r\n; mine\r\n[flatmates]\n\nmute=1\nlanguage=en\n# end\n");
+    WriteAll(m_Path, "\xEF\xBB\xBFvolume = 2 \r\n; mine\r\n[flatmates]\n\nmute=1\nlanguage=en\n# end\n"
+                     "speech=1\nkey.volume_up = [+]\nkey.jump=j\n");
     Settings read;
     ASSERT_TRUE(read.Load(m_Path, &problem)) << problem;
     EXPECT_EQ(2, read.m_Volume);
     EXPECT_TRUE(read.m_Muted);
     EXPECT_FALSE(read.m_Fullscreen);
+    EXPECT_TRUE(read.m_Speech);
+    // A chosen key keeps its line, for what is said should it be no key.
+    const Settings::KeyChoice& up = read.m_Keys[ProgramKeys::ChoosableNamed("volume_up")];
+    EXPECT_EQ("[+]", up.key);
+    EXPECT_EQ(9, up.line);
     // The later version's choice outlives this one's saving.
     read.m_Volume = 5;
     ASSERT_TRUE(read.Save(m_Path, &problem)) << problem;
-    EXPECT_NE(std::string::npos, ReadAll(m_Path).find("\nlanguage=en\n")) << ReadAll(m_Path);
+    EXPECT_NE(std::string::npos, ReadAll(m_Path).find("\nlanguage=en\nkey.jump=j\n")) << ReadAll(m_Path);
 }
 
 TEST_F(SettingsTest, AMissingOrDamagedFileGivesTheDefaultsAndSaysWhere)
@@ -207,6 +215,7 @@ TEST_F(SettingsTest, AMissingOrDamagedFileGivesTheDefaultsAndSaysWhere)
         "volume=99999999999999999999\n",
         "mute=yes\n",
         "fullscreen=2\n",
+        "speech=on\n",
         "fullscreen\n",
         "fullscreen=1\nvolume=3\nthis is not a setting\n",
         std::string(5000, '#'),                  // longer than any settings file
