@@ -37,6 +37,8 @@ bool CommandLine::Parse(int argc, char** argv)
             m_Screen = Screen::kFullscreen;
         else if (std::strcmp(arg, "--window") == 0)
             m_Screen = Screen::kWindow;
+        else if (std::strcmp(arg, "--speech") == 0)
+            m_Speech = true;
         else if (std::strcmp(arg, kMaxFpsOption) == 0 ||
                  (std::strncmp(arg, kMaxFpsOption, maxFpsLength) == 0 && arg[maxFpsLength] == '='))
         {
@@ -106,6 +108,7 @@ const char* CommandLine::Usage()
            "Options:\n"
            "  --fullscreen      start over the whole screen\n"
            "  --window          start in a 1024x768 window\n"
+           "  --speech          speech on for this run, whatever the settings keep\n"
            "  --max-fps N       draw at most N frames a second (also --max-fps=N, or the\n"
            "                    environment's FLATMATES_MAX_FPS=N); by default as many\n"
            "                    as the machine can\n"
@@ -120,6 +123,8 @@ const char* CommandLine::Usage()
            "  P                 pause and resume; losing the window's focus pauses too\n"
            "  M                 sound off and on, music and effects together\n"
            "  -  =              volume down and up in eight steps (keypad - and + too)\n"
+           "  T                 speech on and off: what is within reach, rooms and\n"
+           "                    captions said aloud\n"
            "  Escape            end the run; so does closing the window\n"
            "\n"
            "Gamepad (the first one found):\n"
@@ -130,6 +135,9 @@ const char* CommandLine::Usage()
            "Fullscreen, sound on or off and the volume are kept in\n"
            "$XDG_CONFIG_HOME/flatmates/settings.ini (~/.config/flatmates/settings.ini\n"
            "when XDG_CONFIG_HOME is not set), written whenever one of them changes.\n"
+           "The keys can be chosen there too, each by its SDL name (key.left=a):\n"
+           "key.left, key.right, key.use, key.pause, key.mute, key.volume_down,\n"
+           "key.volume_up, key.fullscreen, key.speech.\n"
            "\n"
            "A run ends with status 1 (Escape, the window closed, or 300 seconds of play);\n"
            "a usage error ends with status 2.\n";

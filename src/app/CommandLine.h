@@ -40,6 +40,9 @@ public:
     bool WantsHelp() const { return m_Help; }
     bool WantsVersion() const { return m_Version; }
     Screen GetScreen() const { return m_Screen; }
+    // Whether --speech asked for speech on in this run, whatever the
+    // settings keep.
+    bool WantsSpeech() const { return m_Speech; }
     // The frame cap asked for with --max-fps; 0 when none was.
     int GetMaxFps() const { return m_MaxFps; }
     const std::string& GetError() const { return m_Error; }
@@ -55,6 +58,7 @@ private:
     bool m_Help = false;
     bool m_Version = false;
     Screen m_Screen = Screen::kKept;
+    bool m_Speech = false;
     int m_MaxFps = 0;
     std::string m_Error;
 };

@@ -87,6 +87,8 @@ TEST(CommandLineTest, HelpAndVersionAreAskedFor)
     EXPECT_TRUE(Parsed({"--help"}).WantsHelp());
     EXPECT_TRUE(Parsed({"--version"}).WantsVersion());
     EXPECT_FALSE(Parsed({"--window"}).WantsHelp());
+    EXPECT_TRUE(Parsed({"--speech", "--window"}).WantsSpeech());
+    EXPECT_FALSE(Parsed({"--window"}).WantsSpeech());
     // The version is the build's own, in the usual dotted form.
     const std::string version = CommandLine::Version();
     EXPECT_NE(std::string::npos, version.find('.')) << version;
@@ -95,5 +97,7 @@ TEST(CommandLineTest, HelpAndVersionAreAskedFor)
     for (const char* word : {"--fullscreen", "--window", "--max-fps N", "--max-fps=N", "FLATMATES_MAX_FPS",
                              "--help", "--version", "F11", "Alt+Enter", "P ", "M ", "Escape", "Space", "Left",
                              "Start", "settings.ini", "keypad"})
+        EXPECT_NE(std::string::npos, usage.find(word)) << word;
+    for (const char* word : {"--speech", "T ", "key.left", "key.speech"})
         EXPECT_NE(std::string::npos, usage.find(word)) << word;
 }
