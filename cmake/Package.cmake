@@ -37,5 +37,8 @@ set(CPACK_STRIP_FILES ON)
 # SDL 1.2 has two providers; cmake/DebianShlibs.cmake tells dpkg-shlibdeps so.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianShlibs.cmake)
+# The speech library is linked; the service that speaks is recommended: the
+# game plays without it, and says so once when speech is turned on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher")
 
 include(CPack)

@@ -16,6 +16,8 @@ add_subdirectory(src)
 # lacks; in a page the browser paces the frames itself.
 get_target_property(web_sources flatmates_lib SOURCES)
 list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/app/FrameCap.cpp)
+# The desktop's speech service neither; the page speaks through the browser.
+list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/app/SpeechDispatcherVoice.cpp)
 set_target_properties(flatmates_lib PROPERTIES SOURCES "${web_sources}")
 
 set(FLATMATES_WEB_DIR ${CMAKE_CURRENT_SOURCE_DIR}/web)

@@ -82,6 +82,7 @@ advise() {
             libsdl-mixer1.2-dev) module=SDL_mixer ;;
             libsdl-ttf2.0-dev) module=SDL_ttf ;;
             libsdl-gfx1.2-dev) module=SDL_gfx ;;
+            libspeechd-dev) module=speech-dispatcher ;;
             libgtest-dev) module=gtest ;;
             libsdl1.2-compat) continue ;; # the second provider is optional
             python3-pil) others="$others Pillow"; continue ;;

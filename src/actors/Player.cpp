@@ -4,6 +4,7 @@
 #include "audio/SoundManager.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
+#include "core/PlayObserver.h"
 #include "gfx/Sprite.h"
 #include "objects/BaseObject.h"
 #include "objects/CollisionSystem.h"
@@ -107,7 +108,10 @@ int Player::Update(float dt, LARGE_INTEGER now)
     m_ColRight = m_X + kReachRight;
     // May change the room and move him through a hallway; his sprite follows
     // on the next frame.
+    BaseObject* const before = m_pCurrObj;
     m_pCurrObj = CollisionSystem::getInstance()->CheckCollision(this);
+    if (m_pCurrObj != before && PlayObserver::Get() != nullptr)
+        PlayObserver::Get()->OnReach(m_pCurrObj);
     if (m_pSprite != nullptr)
         m_pSprite->Update(dt);
     return 1;

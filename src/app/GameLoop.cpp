@@ -24,7 +24,7 @@ void GameLoop::Start(const CommandLine& line)
     GameMain* game = GameMain::getInstance();
     game->SetStartFullscreen(line.StartFullscreen(program->GetSettings().m_Fullscreen));
     game->InitGame();
-    program->Start();
+    program->Start(line.WantsSpeech());
     game->ChangeState(StateTest::getInstance());
     m_Clock.Start();
 }

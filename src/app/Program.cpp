@@ -3,8 +3,10 @@
 #include "app/ScreenMode.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
+#include "play/StateTest.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 Program* Program::m_pInstance = nullptr;
 
@@ -23,6 +25,8 @@ void Program::ResetInstance()
 
 Program::~Program()
 {
+    if (PlayObserver::Get() == &m_Speech)
+        PlayObserver::Set(nullptr);
     if (EventHandler::getInstance()->GetFilter() == this)
         EventHandler::getInstance()->SetFilter(nullptr);
     if (GameMain::getInstance()->GetOverlay() == &m_Overlay)
@@ -38,9 +42,10 @@ void Program::Attach()
 {
     EventHandler::getInstance()->SetFilter(this);
     GameMain::getInstance()->SetOverlay(&m_Overlay);
+    PlayObserver::Set(&m_Speech);
 }
 
-void Program::Start()
+void Program::Start(bool speech)
 {
     Attach();
     m_Settings.Start();
@@ -50,6 +55,33 @@ void Program::Start()
     m_Sound.Set(GetSettings().m_Muted, GetSettings().m_Volume);
     m_Overlay.Start();
     m_Pad.Open();
+    static bool sayGoodbye = false;
+    if (!sayGoodbye)
+        sayGoodbye = std::atexit(SayGoodbye) == 0;
+    m_Speech.SetOn(speech || GetSettings().m_Speech);
+    SayStart();
+}
+
+void Program::SayStart()
+{
+    // Only the walking keys are named when they are the arrows; every
+    // chosen key by its own name.
+    auto key = [this](const char* action) { return m_Keys.KeyName(ProgramKeys::ChoosableNamed(action)); };
+    char line[Speech::kLineLength];
+    std::snprintf(line, sizeof(line),
+                  "Flatmates, in %s. %s and %s walk, %s uses, %s pauses, %s turns the sound off, %s speech, "
+                  "escape ends the visit.",
+                  Speech::RoomName(StateTest::getInstance()->GetRoom()), key("left"), key("right"),
+                  key("use"), key("pause"), key("mute"), key("speech"));
+    m_Speech.Say(line);
+}
+
+void Program::SayGoodbye()
+{
+    // Every end of a run comes through exit; the last line is said before
+    // the program goes, for as long as it takes, up to a few seconds.
+    if (m_pInstance != nullptr)
+        m_pInstance->m_Speech.Finish("The visit is over.", 3000);
 }
 
 void Program::BeforePoll()
@@ -92,6 +124,7 @@ bool Program::Take(SDL_Event& event)
 void Program::Update(float dt)
 {
     m_Overlay.Update(dt);
+    m_Speech.Update();
 }
 
 void Program::Act(ProgramKeys::Action action)
@@ -105,6 +138,7 @@ void Program::Act(ProgramKeys::Action action)
     case ProgramKeys::Action::kPause:
         if (m_Pause.Toggle())
             HandBackArrows();
+        m_Speech.Say(m_Pause.IsPaused() ? "Paused" : "Resumed");
         return;
     case ProgramKeys::Action::kFullscreen:
         changed.m_Fullscreen = ScreenMode::Toggle();
@@ -149,7 +183,12 @@ void Program::TakeFocus(const SDL_ActiveEvent& active)
 
 void Program::ToggleSpeech()
 {
-    // Speech is switched on and off here.
+    m_Speech.SetOn(!m_Speech.IsOn());
+    // Turned off, only the page's live region hears that.
+    m_Speech.Say(m_Speech.IsOn() ? "Speech on" : "Speech off");
+    Settings changed = GetSettings();
+    changed.m_Speech = m_Speech.IsOn();
+    m_Settings.Keep(changed);
 }
 
 void Program::SoundChanged()
@@ -157,6 +196,8 @@ void Program::SoundChanged()
     char text[32];
     m_Sound.Describe(text, sizeof(text));
     m_Overlay.ShowNotice(text);
+    m_Sound.Describe(text, sizeof(text), true);
+    m_Speech.Say(text);
 }
 
 void Program::HandBackArrows()

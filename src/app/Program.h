@@ -7,6 +7,7 @@
 #include "app/ProgramKeys.h"
 #include "app/ProgramOverlay.h"
 #include "app/SettingsKeeper.h"
+#include "app/Speech.h"
 #include "audio/SoundControl.h"
 #include "core/InputFilter.h"
 
@@ -15,8 +16,9 @@
 // The program around the game, at the game's input door: it reads the pad
 // into keys, takes the program's own keys and the window's focus changes
 // before the game sees them, holds everything back while paused, and acts:
-// pause, fullscreen, sound. Changes to the screen or the sound are kept in
-// the player's settings file and the sound's shown in a notice. Created on
+// pause, fullscreen, sound, speech. Changes to the screen or the sound are
+// kept in the player's settings file and the sound's shown in a notice; with
+// speech on, all that is said too, with what the game shows. Created on
 // first use.
 class Program : public InputFilter
 {
@@ -33,7 +35,8 @@ public:
     void Attach();
     // After the window opened: attaches, applies the kept sound, makes the
     // overlay's texts and opens the pad. Changes are kept from now on.
-    void Start();
+    // speech: on for this run, whatever the settings keep.
+    void Start(bool speech = false);
 
     void BeforePoll() override;
     // A key from the keyboard is first made the game's own key for the
@@ -46,6 +49,9 @@ public:
     const Settings& GetSettings() const { return m_Settings.Get(); }
     const SoundControl& GetSound() const { return m_Sound; }
     PadInput& GetPad() { return m_Pad; }
+    Speech& GetSpeech() { return m_Speech; }
+    // Where speech is heard: the entry gives the voice of its platform.
+    void SetVoice(SpeechVoice* voice) { m_Speech.SetVoice(voice); }
     const ProgramOverlay& GetOverlay() const { return m_Overlay; }
 
     Program(const Program&) = delete;
@@ -56,6 +62,10 @@ private:
     ~Program() override;
 
     void Act(ProgramKeys::Action action);
+    // One short line naming the keys, at the start.
+    void SayStart();
+    // The end of the visit, said as the program leaves (at exit).
+    static void SayGoodbye();
     void TakeFocus(const SDL_ActiveEvent& active);
     void ToggleSpeech();
     void SoundChanged();
@@ -72,6 +82,7 @@ private:
     HeldArrows m_Arrows;
     GamePause m_Pause;
     ProgramOverlay m_Overlay;
+    Speech m_Speech;
 };
 
 #endif

@@ -16,19 +16,20 @@ struct Choosable
     const char* name;
     ProgramKeys::Action action; // kGame for the man's own
     SDLKey keys[3];             // ends early at SDLK_UNKNOWN
+    const char* spoken;         // the default keys, said aloud
 };
 
 const Choosable kChoosables[] = {
-    {"left", ProgramKeys::Action::kGame, {SDLK_LEFT}},
-    {"right", ProgramKeys::Action::kGame, {SDLK_RIGHT}},
-    {"use", ProgramKeys::Action::kGame, {SDLK_SPACE}},
-    {"pause", ProgramKeys::Action::kPause, {SDLK_p}},
-    {"mute", ProgramKeys::Action::kMute, {SDLK_m}},
-    {"volume_down", ProgramKeys::Action::kVolumeDown, {SDLK_MINUS, SDLK_KP_MINUS}},
-    {"volume_up", ProgramKeys::Action::kVolumeUp, {SDLK_EQUALS, SDLK_PLUS, SDLK_KP_PLUS}},
+    {"left", ProgramKeys::Action::kGame, {SDLK_LEFT}, "the left arrow"},
+    {"right", ProgramKeys::Action::kGame, {SDLK_RIGHT}, "the right arrow"},
+    {"use", ProgramKeys::Action::kGame, {SDLK_SPACE}, "space"},
+    {"pause", ProgramKeys::Action::kPause, {SDLK_p}, "P"},
+    {"mute", ProgramKeys::Action::kMute, {SDLK_m}, "M"},
+    {"volume_down", ProgramKeys::Action::kVolumeDown, {SDLK_MINUS, SDLK_KP_MINUS}, "minus"},
+    {"volume_up", ProgramKeys::Action::kVolumeUp, {SDLK_EQUALS, SDLK_PLUS, SDLK_KP_PLUS}, "equals"},
     // Enter is fullscreen's only with Alt (Decide sees to that).
-    {"fullscreen", ProgramKeys::Action::kFullscreen, {SDLK_F11, SDLK_RETURN, SDLK_KP_ENTER}},
-    {"speech", ProgramKeys::Action::kSpeech, {SDLK_t}},
+    {"fullscreen", ProgramKeys::Action::kFullscreen, {SDLK_F11, SDLK_RETURN, SDLK_KP_ENTER}, "F11"},
+    {"speech", ProgramKeys::Action::kSpeech, {SDLK_t}, "T"},
 };
 static_assert(std::size(kChoosables) == ProgramKeys::kChoosable, "every choosable action has its row");
 
@@ -189,6 +190,17 @@ void ProgramKeys::MakeDefault(const SDLKey chosen[kChoosable])
     }
 }
 
+const char* ProgramKeys::KeyName(int choosable) const
+{
+    const SDLKey standard = kChoosables[choosable].keys[0];
+    for (const std::pair<SDLKey, SDLKey>& change : m_AsDefault)
+    {
+        if (change.second == standard)
+            return SDL_GetKeyName(change.first);
+    }
+    return kChoosables[choosable].spoken;
+}
+
 SDLKey ProgramKeys::AsDefault(SDLKey sym) const
 {
     for (const std::pair<SDLKey, SDLKey>& change : m_AsDefault)
@@ -213,24 +225,42 @@ ProgramKeys::Action ProgramKeys::Decide(const SDL_KeyboardEvent& key)
 {
     const SDLKey sym = key.keysym.sym;
     const Action action = ActionFor(sym);
-    if (action == Action::kGame || sym < 0 || sym >= SDLK_LAST)
+    if (action == Action::kGame)
         return Action::kGame;
     if (key.type == SDL_KEYUP)
     {
         // Enter is the program's only when pressed with Alt.
-        const bool taken = !IsEnter(sym) || m_Down[sym];
-        m_Down[sym] = false;
+        const bool taken = !IsEnter(sym) || IsHeld(sym);
+        Hold(sym, false);
         return taken ? Action::kNothing : Action::kGame;
     }
     if (IsEnter(sym) && (key.keysym.mod & KMOD_ALT) == 0)
         return Action::kGame;
-    if (m_Down[sym])
+    if (IsHeld(sym))
         return Action::kNothing;
-    m_Down[sym] = true;
+    Hold(sym, true);
     return action;
 }
 
 void ProgramKeys::LetGoAll()
 {
-    std::fill(std::begin(m_Down), std::end(m_Down), false);
+    m_HeldCount = 0;
+}
+
+bool ProgramKeys::IsHeld(SDLKey sym) const
+{
+    return std::find(m_Held, m_Held + m_HeldCount, sym) != m_Held + m_HeldCount;
+}
+
+void ProgramKeys::Hold(SDLKey sym, bool held)
+{
+    SDLKey* const end = m_Held + m_HeldCount;
+    SDLKey* const found = std::find(m_Held, end, sym);
+    if (held && found == end && m_HeldCount < kHeldMost)
+        m_Held[m_HeldCount++] = sym;
+    else if (!held && found != end)
+    {
+        *found = *(end - 1);
+        --m_HeldCount;
+    }
 }

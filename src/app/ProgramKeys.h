@@ -49,6 +49,9 @@ public:
     // its action's default key, and a default key its action gave up
     // becomes SDLK_UNKNOWN, which nothing acts on. Other keys stay.
     SDLKey AsDefault(SDLKey sym) const;
+    // The key that does it now, to be said aloud: SDL's name for a chosen
+    // key, else the default key's name.
+    const char* KeyName(int choosable) const;
 
     // What a key press or release does.
     Action Decide(const SDL_KeyboardEvent& key);
@@ -62,8 +65,15 @@ private:
     // (SDLK_UNKNOWN where none was).
     void MakeDefault(const SDLKey chosen[kChoosable]);
 
-    // The program's keys held down now, so a held key acts once.
-    bool m_Down[SDLK_LAST] = {};
+    bool IsHeld(SDLKey sym) const;
+    void Hold(SDLKey sym, bool held);
+
+    // The program's keys held down now, so a held key acts once. A short
+    // list rather than a flag for every key: the browser's SDL numbers its
+    // keys past a billion.
+    static const int kHeldMost = 16;
+    SDLKey m_Held[kHeldMost] = {};
+    int m_HeldCount = 0;
     // The keyboard's keys the player's choices change, and what each becomes.
     std::vector<std::pair<SDLKey, SDLKey>> m_AsDefault;
 };

@@ -6,6 +6,8 @@
 #include "app/CommandLine.h"
 #include "app/FrameCap.h"
 #include "app/GameLoop.h"
+#include "app/Program.h"
+#include "app/SpeechDispatcherVoice.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,10 @@ int main(int argc, char* argv[])
     if (!capError.empty())
         std::fprintf(stderr, "flatmates: %s\n", capError.c_str());
 
+    // Lives as long as the process: the loop never returns, and exit leaves
+    // it be.
+    SpeechDispatcherVoice voice;
+    Program::getInstance()->SetVoice(&voice);
     GameLoop loop;
     loop.Start(line);
     FrameCap cap(maxFps);

@@ -12,6 +12,8 @@
 #include "app/CommandLine.h"
 #include "app/GameLoop.h"
 #include "app/Program.h"
+#include "app/SpeechListener.h"
+#include "app/SpeechVoice.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 
@@ -30,6 +32,35 @@ void BrowserFrame()
 // The page's controls, by their number: walk left, walk right, use, pause,
 // sound on and off.
 const SDLKey kPageKeys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_SPACE, SDLK_p, SDLK_m};
+
+// The page's voice: the browser's own speech synthesis (Module.speech, in
+// the page), one line at a time.
+class PageVoice : public SpeechVoice
+{
+public:
+    void Wake() override { EM_ASM(Module.speech.wake()); }
+    void Say(const char* line) override
+    {
+        EM_ASM({ Module.speech.say(UTF8ToString($0)); }, line);
+    }
+    bool IsSpeaking() const override { return EM_ASM_INT(return Module.speech.speaking() ? 1 : 0) != 0; }
+    void Stop() override { EM_ASM(Module.speech.stop()); }
+};
+
+// Every line, as it happens and whether speech is on or not, goes to the
+// page's live region, which screen readers read.
+class PageLiveRegion : public SpeechListener
+{
+public:
+    void OnLine(const char* line, bool reach) override
+    {
+        (void)reach;
+        EM_ASM({ Module.speech.heard(UTF8ToString($0)); }, line);
+    }
+};
+
+PageVoice g_Voice;
+PageLiveRegion g_LiveRegion;
 
 } // namespace
 
@@ -85,6 +116,8 @@ int main(int argc, char* argv[])
     if (answered != CommandLine::kPlay)
         return answered;
 
+    Program::getInstance()->SetVoice(&g_Voice);
+    Program::getInstance()->GetSpeech().SetListener(&g_LiveRegion);
     g_Loop.Start(line);
     // The page reads the browser's gamepad itself, in its standard layout,
     // at any time in the visit (browsers announce a pad only after its first

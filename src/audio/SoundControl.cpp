@@ -46,10 +46,10 @@ int SoundControl::MixerVolume() const
     return m_Muted ? 0 : m_Volume * MIX_MAX_VOLUME / m_Steps;
 }
 
-void SoundControl::Describe(char* text, int size) const
+void SoundControl::Describe(char* text, int size, bool aloud) const
 {
     if (m_Muted)
         std::snprintf(text, static_cast<size_t>(size), "Sound off");
     else
-        std::snprintf(text, static_cast<size_t>(size), "Volume %d/%d", m_Volume, m_Steps);
+        std::snprintf(text, static_cast<size_t>(size), aloud ? "Volume %d of %d" : "Volume %d/%d", m_Volume, m_Steps);
 }

@@ -23,9 +23,10 @@ public:
     int GetVolume() const { return m_Volume; }
     // What the mixer is given, 0 to MIX_MAX_VOLUME.
     int MixerVolume() const;
-    // One short line for the screen: "Sound off" or "Volume 5/8". Writes at
-    // most size bytes, ended by a zero.
-    void Describe(char* text, int size) const;
+    // One short line for the screen, "Sound off" or "Volume 5/8", or to be
+    // said aloud, "Volume 5 of 8". Writes at most size bytes, ended by a
+    // zero.
+    void Describe(char* text, int size, bool aloud = false) const;
 
 private:
     int m_Steps;

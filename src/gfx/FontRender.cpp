@@ -1,6 +1,7 @@
 #include "gfx/FontRender.h"
 
 #include "core/GameMain.h"
+#include "core/PlayObserver.h"
 #include "gfx/TextObject.h"
 
 #include <algorithm>
@@ -33,6 +34,8 @@ bool FontRender::AddText(TextObject* object, float seconds, bool owned)
             return false;
     }
     m_Texts->push_back(Data(object, seconds, owned));
+    if (PlayObserver::Get() != nullptr)
+        PlayObserver::Get()->OnCaption(object->GetText());
     return true;
 }
 

@@ -36,6 +36,10 @@ public:
 
     void setColArea(float start, float end);
     const std::string& GetName() const { return m_Name; }
+    // What the thing is called aloud ("the toaster"); the factory gives it
+    // the name its table keeps beside the kind. Null until then.
+    const char* GetSpokenName() const { return m_SpokenName; }
+    void SetSpokenName(const char* name) { m_SpokenName = name; }
     // The room letter the collision query compares: 'a' or 'b'.
     char GetRoomLetter() const { return m_Room == kRoomA ? 'a' : 'b'; }
 
@@ -83,6 +87,7 @@ private:
     std::string m_Name;
     const char* m_OffIcon;
     const char* m_OnIcon;
+    const char* m_SpokenName = nullptr;
 };
 
 #endif

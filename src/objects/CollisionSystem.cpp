@@ -1,6 +1,7 @@
 #include "objects/CollisionSystem.h"
 
 #include "actors/Player.h"
+#include "core/PlayObserver.h"
 #include "objects/BaseObject.h"
 #include "play/StateTest.h"
 
@@ -38,7 +39,10 @@ BaseObject* CollisionSystem::CheckCollision(Player* player)
             continue;
 
         // A hallway changes the room here, so the room is read afterwards.
+        const char room = StateTest::getInstance()->GetRoom();
         object->Contact();
+        if (StateTest::getInstance()->GetRoom() != room && PlayObserver::Get() != nullptr)
+            PlayObserver::Get()->OnPassage(object, StateTest::getInstance()->GetRoom());
         if (object->GetRoomLetter() == StateTest::getInstance()->GetRoom())
             return object;
     }

@@ -38,7 +38,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 # From the libraries the programs link; SDL 1.2 from either provider.
 names=$(tr ',' '\n' <<< "$depends" | sed 's/^ *//; s/ .*//')
-for library in libc6 libstdc++6 libsdl-image1.2 libsdl-mixer1.2 libsdl-ttf2.0-0 libsdl-gfx1.2-5; do
+for library in libc6 libstdc++6 libsdl-image1.2 libsdl-mixer1.2 libsdl-ttf2.0-0 libsdl-gfx1.2-5 libspeechd2; do
     grep -Fqx "$library" <<< "$names" || fail "Depends lacks $library: $depends"
 done
 grep -Eq "(^|, )libsdl1\.2debian \(>= [^)]*\) \| libsdl1\.2-compat-shim(,|$)" <<< "$depends" ||

@@ -13,6 +13,7 @@
 #include "GameTest.h"
 #include "LockstepMixer.h"
 #include "SoundLog.h"
+#include "SpeechLog.h"
 #include "actors/Player.h"
 #include "objects/BaseObject.h"
 #include "play/PlayDriver.h"
@@ -208,6 +209,11 @@ std::string GoldenSoundsPath()
     return std::string(FLATMATES_SOURCE_DIR) + "/tests/play/golden/sounds.txt";
 }
 
+std::string GoldenSpeechPath()
+{
+    return std::string(FLATMATES_SOURCE_DIR) + "/tests/play/golden/speech.txt";
+}
+
 // Which SDL 1.2 is playing, for the reports.
 std::string Provider()
 {
@@ -231,7 +237,7 @@ std::vector<std::uint64_t> ReadGolden(const std::string& path)
 }
 
 // The lines of a recording, less its comments.
-std::vector<std::string> ReadGoldenSounds(const std::string& path)
+std::vector<std::string> ReadGoldenLines(const std::string& path)
 {
     std::vector<std::string> lines;
     std::ifstream file(path);
@@ -244,12 +250,19 @@ std::vector<std::string> ReadGoldenSounds(const std::string& path)
     return lines;
 }
 
-bool WriteGoldenSounds(const std::string& path, const std::vector<std::string>& lines)
+const char* const kSoundsHeader =
+    "# The scripted playthrough of tests/play/GoldenPlaythroughTest.cpp, heard: every call that\n"
+    "# reached the mixer through the sound manager, one a line, after the frame that made it (0\n"
+    "# for the start-up). Channels are the ones the mixer handed out. Recorded by `make goldens`.\n";
+const char* const kSpeechHeader =
+    "# The scripted playthrough of tests/play/GoldenPlaythroughTest.cpp, said: every line the\n"
+    "# program's speech says, after the frame that made it (\"reach\": what came within reach).\n"
+    "# Recorded by `make goldens`.\n";
+
+bool WriteGoldenLines(const std::string& path, const char* header, const std::vector<std::string>& lines)
 {
     std::ofstream file(path);
-    file << "# The scripted playthrough of tests/play/GoldenPlaythroughTest.cpp, heard: every call that\n"
-            "# reached the mixer through the sound manager, one a line, after the frame that made it (0\n"
-            "# for the start-up). Channels are the ones the mixer handed out. Recorded by `make goldens`.\n";
+    file << header;
     for (const std::string& line : lines)
         file << line << '\n';
     return static_cast<bool>(file);
@@ -295,7 +308,8 @@ protected:
         if (!m_Recording)
         {
             m_Golden = ReadGolden(GoldenPath());
-            m_GoldenSounds = ReadGoldenSounds(GoldenSoundsPath());
+            m_GoldenSounds = ReadGoldenLines(GoldenSoundsPath());
+            m_GoldenSpeech = ReadGoldenLines(GoldenSpeechPath());
         }
     }
 
@@ -306,6 +320,9 @@ protected:
         for (const std::string& line : m_Sounds.m_Lines)
             m_SoundLines.push_back(std::to_string(m_Play.Frames()) + " " + line);
         m_Sounds.Clear();
+        for (const std::string& line : m_Said.m_Lines)
+            m_SpeechLines.push_back(std::to_string(m_Play.Frames()) + " " + line);
+        m_Said.m_Lines.clear();
     }
 
     // The script line that played a frame, for the reports.
@@ -317,21 +334,23 @@ protected:
         return "script line " + std::to_string(step->m_Line) + ": " + step->m_Text;
     }
 
-    // Where the sounds heard first part from the recorded ones, or "".
-    std::string FirstSoundDifference() const
+    // Where the lines heard (sounds or speech) first part from the recorded
+    // ones, or "".
+    std::string FirstDifference(const char* what, const std::vector<std::string>& lines,
+                                const std::vector<std::string>& golden) const
     {
-        const size_t common = std::min(m_SoundLines.size(), m_GoldenSounds.size());
+        const size_t common = std::min(lines.size(), golden.size());
         size_t i = 0;
-        while (i < common && m_SoundLines[i] == m_GoldenSounds[i])
+        while (i < common && lines[i] == golden[i])
             ++i;
-        if (i == m_SoundLines.size() && i == m_GoldenSounds.size())
+        if (i == lines.size() && i == golden.size())
             return "";
-        const std::string heard = i < m_SoundLines.size() ? m_SoundLines[i] : "(nothing more)";
-        const std::string recorded = i < m_GoldenSounds.size() ? m_GoldenSounds[i] : "(nothing more)";
-        size_t frame = std::min(i < m_SoundLines.size() ? FrameOf(heard) : SIZE_MAX,
-                                i < m_GoldenSounds.size() ? FrameOf(recorded) : SIZE_MAX);
-        return "the sounds of frame " + std::to_string(frame) + " differ (" + StepOf(frame) + "): heard \"" +
-               heard + "\", recorded \"" + recorded + "\"";
+        const std::string heard = i < lines.size() ? lines[i] : "(nothing more)";
+        const std::string recorded = i < golden.size() ? golden[i] : "(nothing more)";
+        size_t frame = std::min(i < lines.size() ? FrameOf(heard) : SIZE_MAX,
+                                i < golden.size() ? FrameOf(recorded) : SIZE_MAX);
+        return std::string("the ") + what + " of frame " + std::to_string(frame) + " differ (" +
+               StepOf(frame) + "): heard \"" + heard + "\", recorded \"" + recorded + "\"";
     }
 
     // Plays one step of the script; false when the game is not where the
@@ -425,10 +444,13 @@ protected:
     // Made before the game starts, so that it takes over its audio device.
     LockstepMixer m_Mixer;
     SoundLog m_Sounds;
+    SpeechLog m_Said;
     PlayDriver m_Play;
     bool m_Recording = false;
     std::vector<std::string> m_GoldenSounds;
     std::vector<std::string> m_SoundLines;
+    std::vector<std::string> m_GoldenSpeech;
+    std::vector<std::string> m_SpeechLines;
     std::vector<const Step*> m_FrameSteps;
     std::vector<std::uint64_t> m_Golden;
     std::vector<std::uint64_t> m_Hashes;
@@ -450,10 +472,13 @@ TEST_F(GoldenPlaythroughTest, EveryFrameOfTheScriptedVisitLooksAsRecorded)
     {
         ASSERT_FALSE(HasFailure()) << "not recorded: the script did not play as written";
         ASSERT_TRUE(WriteGolden(path, m_Hashes)) << "cannot write " << path;
-        ASSERT_TRUE(WriteGoldenSounds(GoldenSoundsPath(), m_SoundLines))
+        ASSERT_TRUE(WriteGoldenLines(GoldenSoundsPath(), kSoundsHeader, m_SoundLines))
             << "cannot write " << GoldenSoundsPath();
-        std::printf("recorded %zu frames in %s and %zu sounds in %s\n", m_Hashes.size(), path.c_str(),
-                    m_SoundLines.size(), GoldenSoundsPath().c_str());
+        ASSERT_TRUE(WriteGoldenLines(GoldenSpeechPath(), kSpeechHeader, m_SpeechLines))
+            << "cannot write " << GoldenSpeechPath();
+        std::printf("recorded %zu frames in %s, %zu sounds in %s and %zu spoken lines in %s\n",
+                    m_Hashes.size(), path.c_str(), m_SoundLines.size(), GoldenSoundsPath().c_str(),
+                    m_SpeechLines.size(), GoldenSpeechPath().c_str());
         return;
     }
 
@@ -471,9 +496,14 @@ TEST_F(GoldenPlaythroughTest, EveryFrameOfTheScriptedVisitLooksAsRecorded)
 
     ASSERT_FALSE(m_GoldenSounds.empty())
         << "no recorded sounds in " << GoldenSoundsPath() << "; record them with `make goldens`";
-    const std::string heard = FirstSoundDifference();
+    const std::string heard = FirstDifference("sounds", m_SoundLines, m_GoldenSounds);
     EXPECT_TRUE(heard.empty()) << "on " << Provider() << ", " << heard << " (" << GoldenSoundsPath()
                                << "; re-record with `make goldens` if the change is meant)";
+    ASSERT_FALSE(m_GoldenSpeech.empty())
+        << "no recorded speech in " << GoldenSpeechPath() << "; record it with `make goldens`";
+    const std::string said = FirstDifference("spoken lines", m_SpeechLines, m_GoldenSpeech);
+    EXPECT_TRUE(said.empty()) << "on " << Provider() << ", " << said << " (" << GoldenSpeechPath()
+                              << "; re-record with `make goldens` if the change is meant)";
 }
 
 } // namespace

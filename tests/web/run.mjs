@@ -114,6 +114,9 @@ async function tour(game) {
          `caption in ${CAPTION_COLOUR} at ${box.slice(0, 2)}, not near ${CAPTION_AT}`, screen);
   const fontReady = await game.page.evaluate(() => document.fonts.check('24px "assets/fonts/arial.ttf"'));
   expect(fontReady, "the captions' font, the game's own file, is not loaded in the page");
+  // Screen readers hear what was within reach and the caption.
+  const said = await game.page.evaluate(() => document.getElementById("said").textContent);
+  expect(/the tomato/.test(said) && /A tomato, nothing more/.test(said), `the page's live region holds "${said}"`);
 
   // Out through the kitchen's hallway at its left end into the living room.
   await game.page.keyboard.down("ArrowLeft");

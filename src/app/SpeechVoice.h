@@ -1,0 +1,23 @@
+#ifndef FLATMATES_APP_SPEECHVOICE_H
+#define FLATMATES_APP_SPEECHVOICE_H
+
+// Where the program's spoken lines are heard: the desktop's speech service,
+// or the browser's speech synthesis. It says one line at a time and never
+// makes a frame wait for it.
+class SpeechVoice
+{
+public:
+    virtual ~SpeechVoice() = default;
+
+    // Speech was turned on: the voice gets ready, and one that cannot speak
+    // says why once, on stderr.
+    virtual void Wake() = 0;
+    // Starts saying the line; returns at once.
+    virtual void Say(const char* line) = 0;
+    // Whether the last line given is still being said.
+    virtual bool IsSpeaking() const = 0;
+    // Stops what is being said.
+    virtual void Stop() = 0;
+};
+
+#endif

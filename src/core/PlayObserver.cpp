@@ -1,0 +1,3 @@
+#include "core/PlayObserver.h"
+
+PlayObserver* PlayObserver::m_pObserver = nullptr;
