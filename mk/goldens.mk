@@ -1,9 +1,10 @@
 # The golden playthrough (tests/play/GoldenPlaythroughTest.cpp) compares every
-# frame of a scripted visit with tests/play/golden/playthrough.txt, and every
-# sound it asks for with tests/play/golden/sounds.txt.
-#   make goldens   records both again after a deliberate change to what the
-#                  game shows or plays, on classic SDL 1.2, then checks that
-#                  sdl12-compat draws the same frames and plays the same sounds
+# frame of a scripted visit with tests/play/golden/playthrough.txt, every
+# sound it asks for with tests/play/golden/sounds.txt, and every line its
+# speech says with tests/play/golden/speech.txt.
+#   make goldens   records all three again after a deliberate change to what
+#                  the game shows, plays or says, on classic SDL 1.2, then
+#                  checks that sdl12-compat draws, plays and says the same
 
 .PHONY: goldens
 goldens: test-deps build
