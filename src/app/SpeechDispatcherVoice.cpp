@@ -9,8 +9,13 @@
 namespace
 {
 
-// No line takes longer to say; past it, the voice takes the next one.
-const auto kLongestLine = std::chrono::seconds(20);
+// A line takes no longer to say than this, however slow the voice: a
+// service that never tells a line's end (one without a sound card, say)
+// then holds each line this long, not for ever.
+std::chrono::milliseconds LongestSaying(const char* line)
+{
+    return std::chrono::milliseconds(1500 + 120 * static_cast<long>(std::strlen(line)));
+}
 
 // The voice speech-dispatcher's word goes to: one connection a program.
 std::atomic<SpeechDispatcherVoice*> g_pConnected{nullptr};
@@ -139,7 +144,7 @@ void SpeechDispatcherVoice::Run()
         // Until this line is over; word of an earlier one cut off may come
         // after it started.
         if (said >= 0)
-            m_Changed.wait_for(lock, kLongestLine,
+            m_Changed.wait_for(lock, LongestSaying(line),
                                [this, said]
                                { return m_LastOver >= static_cast<size_t>(said) || m_Quit || m_Stop; });
         m_Speaking = m_HasLine;
