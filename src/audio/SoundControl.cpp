@@ -51,5 +51,6 @@ void SoundControl::Describe(char* text, int size, bool aloud) const
     if (m_Muted)
         std::snprintf(text, static_cast<size_t>(size), "Sound off");
     else
-        std::snprintf(text, static_cast<size_t>(size), aloud ? "Volume %d of %d" : "Volume %d/%d", m_Volume, m_Steps);
+        std::snprintf(text, static_cast<size_t>(size), aloud ? "Volume %d of %d" : "Volume %d/%d", m_Volume,
+                      m_Steps);
 }

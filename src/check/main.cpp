@@ -1,8 +1,8 @@
 // flatmates-check: reads the game's content the way the game does and
 // reports every problem found, one a line, as "file:line: problem".
 
-#include "check/ContentCheck.h"
 #include "app/ContentDirectory.h"
+#include "check/ContentCheck.h"
 #include "core/Platform.h"
 
 #include <cstdio>
