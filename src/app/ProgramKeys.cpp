@@ -84,8 +84,11 @@ bool KeptElsewhere(const SDLKey chosen[], int choosable, const Settings& setting
     const SDLKey key = chosen[choosable];
     for (int other = 0; other < ProgramKeys::kChoosable; ++other)
     {
+        // Enter is fullscreen's only with Alt: alone it is free to choose.
+        const bool fullscreenEnter =
+            kChoosables[other].action == ProgramKeys::Action::kFullscreen && IsEnter(key);
         const bool kept = chosen[other] == SDLK_UNKNOWN
-                              ? IsDefaultKey(kChoosables[other], key)
+                              ? IsDefaultKey(kChoosables[other], key) && !fullscreenEnter
                               : chosen[other] == key && ComesFirst(settings, other, choosable);
         if (other != choosable && kept)
             return true;

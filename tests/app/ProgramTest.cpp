@@ -410,6 +410,7 @@ TEST_F(ProgramTest, KeysChosenInTheSettingsReachTheGameAsTheDefaultOnesAndRefusa
         {"key.left=a\n", "", SDLK_LEFT, false, "down unknown key"},
         {"key.left=a\n", "", SDLK_LEFT, true, "down left"},
         {"key.pause=q\n", "", SDLK_q, false, "paused"},
+        {"key.use=return\n", "", SDLK_RETURN, false, "down space"},
         // Swapped: an action with a key of its own gives up its default.
         {"key.left=right\nkey.right=left\n", "", SDLK_RIGHT, false, "down left"},
         {"mute=0\nkey.use=spcae\n", line + "2: \"key.use=spcae\" names no key; use keeps its default\n",
