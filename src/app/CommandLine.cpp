@@ -132,7 +132,7 @@ const char* CommandLine::Usage()
            "  first button      use (press and release, like Space)\n"
            "  Start             pause and resume\n"
            "\n"
-           "Fullscreen, sound on or off and the volume are kept in\n"
+           "Fullscreen, sound on or off, the volume and speech are kept in\n"
            "$XDG_CONFIG_HOME/flatmates/settings.ini (~/.config/flatmates/settings.ini\n"
            "when XDG_CONFIG_HOME is not set), written whenever one of them changes.\n"
            "The keys can be chosen there too, each by its SDL name (key.left=a):\n"
