@@ -33,10 +33,9 @@ const Choosable kChoosables[] = {
 };
 static_assert(std::size(kChoosables) == ProgramKeys::kChoosable, "every choosable action has its row");
 
-// SDL 1.2 numbers its keys below SDLK_LAST. The browser's SDL numbers them
-// as SDL 2 does, past a billion, and has a name for none: no key is looked
-// for there.
-const int kLastNamed = SDLK_LAST <= 4096 ? static_cast<int>(SDLK_LAST) : 0;
+// Every key SDL numbers lies below SDLK_LAST (the browser's SDL has a name
+// for none of them, so there no choice is ever found).
+const int kLastNamed = static_cast<int>(SDLK_LAST);
 
 bool IsEnter(SDLKey sym)
 {
@@ -228,42 +227,24 @@ ProgramKeys::Action ProgramKeys::Decide(const SDL_KeyboardEvent& key)
 {
     const SDLKey sym = key.keysym.sym;
     const Action action = ActionFor(sym);
-    if (action == Action::kGame)
+    if (action == Action::kGame || sym < 0 || sym >= SDLK_LAST)
         return Action::kGame;
     if (key.type == SDL_KEYUP)
     {
         // Enter is the program's only when pressed with Alt.
-        const bool taken = !IsEnter(sym) || IsHeld(sym);
-        Hold(sym, false);
+        const bool taken = !IsEnter(sym) || m_Down[sym];
+        m_Down[sym] = false;
         return taken ? Action::kNothing : Action::kGame;
     }
     if (IsEnter(sym) && (key.keysym.mod & KMOD_ALT) == 0)
         return Action::kGame;
-    if (IsHeld(sym))
+    if (m_Down[sym])
         return Action::kNothing;
-    Hold(sym, true);
+    m_Down[sym] = true;
     return action;
 }
 
 void ProgramKeys::LetGoAll()
 {
-    m_HeldCount = 0;
-}
-
-bool ProgramKeys::IsHeld(SDLKey sym) const
-{
-    return std::find(m_Held, m_Held + m_HeldCount, sym) != m_Held + m_HeldCount;
-}
-
-void ProgramKeys::Hold(SDLKey sym, bool held)
-{
-    SDLKey* const end = m_Held + m_HeldCount;
-    SDLKey* const found = std::find(m_Held, end, sym);
-    if (held && found == end && m_HeldCount < kHeldMost)
-        m_Held[m_HeldCount++] = sym;
-    else if (!held && found != end)
-    {
-        *found = *(end - 1);
-        --m_HeldCount;
-    }
+    std::fill(std::begin(m_Down), std::end(m_Down), false);
 }

@@ -65,15 +65,8 @@ private:
     // (SDLK_UNKNOWN where none was).
     void MakeDefault(const SDLKey chosen[kChoosable]);
 
-    bool IsHeld(SDLKey sym) const;
-    void Hold(SDLKey sym, bool held);
-
-    // The program's keys held down now, so a held key acts once. A short
-    // list rather than a flag for every key: the browser's SDL numbers its
-    // keys past a billion.
-    static const int kHeldMost = 16;
-    SDLKey m_Held[kHeldMost] = {};
-    int m_HeldCount = 0;
+    // The program's keys held down now, so a held key acts once.
+    bool m_Down[SDLK_LAST] = {};
     // The keyboard's keys the player's choices change, and what each becomes.
     std::vector<std::pair<SDLKey, SDLKey>> m_AsDefault;
 };
