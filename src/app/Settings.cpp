@@ -19,25 +19,6 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-// The text with every byte that is not printable ASCII (escape sequences
-// among them) shown as \xNN, fit for a terminal.
-std::string Escaped(const std::string& text)
-{
-    std::string shown;
-    for (const unsigned char c : text)
-    {
-        if (c >= 0x20 && c < 0x7f && c != '\\')
-        {
-            shown += static_cast<char>(c);
-            continue;
-        }
-        char code[5];
-        std::snprintf(code, sizeof(code), "\\x%02x", c);
-        shown += code;
-    }
-    return shown;
-}
-
 bool ReadSwitch(const std::string& value, bool* out)
 {
     if (value != "0" && value != "1")
@@ -67,7 +48,19 @@ std::string FolderOf(const std::string& path)
 
 std::string Settings::Printable(const std::string& text)
 {
-    return Escaped(text);
+    std::string shown;
+    for (const unsigned char c : text)
+    {
+        if (c >= 0x20 && c < 0x7f && c != '\\')
+        {
+            shown += static_cast<char>(c);
+            continue;
+        }
+        char code[5];
+        std::snprintf(code, sizeof(code), "\\x%02x", c);
+        shown += code;
+    }
+    return shown;
 }
 
 std::string Settings::DefaultPath()
@@ -177,7 +170,7 @@ bool Settings::Parse(const std::string& text, std::string* problem)
         if (!good)
         {
             *problem = "line " + std::to_string(number) + " is not a setting (\"" +
-                       Escaped(line.substr(0, 40)) + "\"); using the defaults";
+                       Printable(line.substr(0, 40)) + "\"); using the defaults";
             return false;
         }
     }
