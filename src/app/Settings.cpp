@@ -3,12 +3,27 @@
 #include "core/Platform.h"
 
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 
 namespace
 {
 
 const char* const kFileName = "settings.ini";
+const char* const kByteOrderMark = "\xEF\xBB\xBF";
+const char* const kNameLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-";
+
+// A first start's file: what each setting is, at its default.
+std::string NewFile()
+{
+    return "# Flatmates keeps the player's choices here; the game changes a line\n"
+           "# when its setting changes in play and leaves the others as they are.\n"
+           "fullscreen=0\nmute=0\nvolume=" +
+           std::to_string(Settings::kVolumeSteps) + "\nspeech=0\n";
+}
+
+// The settings that are not keys, in the order of Settings' known settings.
+const char* const kBasicNames[] = {"fullscreen", "mute", "volume", "speech"};
 
 std::string Trim(const std::string& text)
 {
@@ -69,11 +84,17 @@ std::string Settings::DefaultPath()
     return folder.empty() ? std::string() : folder + "/" + kFileName;
 }
 
-bool Settings::Load(const std::string& path, std::string* problem)
+Settings::Settings()
+{
+    ReadLines(NewFile(), nullptr);
+}
+
+bool Settings::Load(const std::string& path, std::vector<std::string>* problems)
 {
     if (path.empty())
     {
-        *problem = "neither XDG_CONFIG_HOME nor HOME names a folder for settings";
+        problems->push_back("neither XDG_CONFIG_HOME nor HOME names a folder for settings; "
+                            "changes in play are not kept");
         return false;
     }
     std::string text;
@@ -83,16 +104,16 @@ bool Settings::Load(const std::string& path, std::string* problem)
     case platform::ReadResult::kMissing:
         return true;
     case platform::ReadResult::kFailed:
-        *problem = "no settings read: " + why + "; using the defaults";
+        problems->push_back("no settings read: " + why +
+                            "; using the defaults, and changes in play are not saved over it");
         return false;
     case platform::ReadResult::kRead:
         break;
     }
-    if (!Parse(text, &why))
-    {
-        *problem = path + ": " + why;
-        return false;
-    }
+    std::vector<std::string> found;
+    Parse(text, &found);
+    for (const std::string& problem : found)
+        problems->push_back(path + ": " + problem);
     return true;
 }
 
@@ -109,73 +130,128 @@ bool Settings::Save(const std::string& path, std::string* problem) const
     return platform::ReplaceFile(path, Format(), problem);
 }
 
+std::string Settings::KnownName(int known)
+{
+    static_assert(std::size(kBasicNames) == kBasics, "every setting but the keys is named");
+    if (known < kBasics)
+        return kBasicNames[known];
+    return std::string("key.") + ProgramKeys::ChoosableName(known - kBasics);
+}
+
+int Settings::KnownNamed(const std::string& name)
+{
+    for (int known = 0; known < kKnown; ++known)
+    {
+        if (name == KnownName(known))
+            return known;
+    }
+    return -1;
+}
+
+std::string Settings::KnownValue(int known) const
+{
+    switch (known)
+    {
+    case 0:
+        return m_Fullscreen ? "1" : "0";
+    case 1:
+        return m_Muted ? "1" : "0";
+    case 2:
+        return std::to_string(m_Volume);
+    case 3:
+        return m_Speech ? "1" : "0";
+    default:
+        return m_Keys[known - kBasics].key;
+    }
+}
+
+bool Settings::SetKnown(int known, const std::string& value, int number)
+{
+    switch (known)
+    {
+    case 0:
+        return ReadSwitch(value, &m_Fullscreen);
+    case 1:
+        return ReadSwitch(value, &m_Muted);
+    case 2:
+        return ReadVolume(value, &m_Volume);
+    case 3:
+        return ReadSwitch(value, &m_Speech);
+    default:
+        // Whether it names a key is known once the video is up.
+        m_Keys[known - kBasics] = KeyChoice{value, number};
+        return true;
+    }
+}
+
 std::string Settings::Format() const
 {
-    std::string text = "# Flatmates keeps the player's choices here; the game rewrites this\n"
-                       "# file whenever one of them changes in play.\n";
-    text += "fullscreen=" + std::string(m_Fullscreen ? "1" : "0") + "\n";
-    text += "mute=" + std::string(m_Muted ? "1" : "0") + "\n";
-    text += "volume=" + std::to_string(m_Volume) + "\n";
-    text += "speech=" + std::string(m_Speech ? "1" : "0") + "\n";
-    for (int choosable = 0; choosable < ProgramKeys::kChoosable; ++choosable)
+    std::vector<std::string> lines = m_Lines;
+    const std::string end = m_CarriageReturns ? "\r" : "";
+    for (int known = 0; known < kKnown; ++known)
     {
-        if (!m_Keys[choosable].key.empty())
-            text += std::string("key.") + ProgramKeys::ChoosableName(choosable) + "=" +
-                    m_Keys[choosable].key + "\n";
+        const std::string value = KnownValue(known);
+        if (value == m_FileValues[known])
+            continue;
+        const std::string line = KnownName(known) + "=" + value + end;
+        if (m_FileLines[known] >= 0)
+            lines[m_FileLines[known]] = line;
+        else
+            lines.push_back(line);
     }
-    for (const std::string& other : m_Others)
-        text += other + "\n";
+    std::string text = m_ByteOrderMark ? kByteOrderMark : "";
+    for (const std::string& line : lines)
+        text += line + "\n";
     return text;
 }
 
-bool Settings::Parse(const std::string& text, std::string* problem)
+bool Settings::Parse(const std::string& text, std::vector<std::string>* problems)
 {
     // A settings file is short; anything much longer is not one.
     if (text.size() > kLongest)
     {
-        *problem = "longer than a settings file can be";
+        problems->push_back("longer than a settings file can be");
         return false;
     }
-    Settings read;
-    const char* const kByteOrderMark = "\xEF\xBB\xBF";
-    std::istringstream lines(text.compare(0, 3, kByteOrderMark) == 0 ? text.substr(3) : text);
-    std::string line;
-    int number = 0;
-    while (std::getline(lines, line))
+    Settings read{Blank()};
+    read.ReadLines(text, problems);
+    *this = read;
+    return true;
+}
+
+void Settings::ReadLines(const std::string& text, std::vector<std::string>* problems)
+{
+    m_FileLines.fill(-1);
+    m_ByteOrderMark = text.compare(0, 3, kByteOrderMark) == 0;
+    std::istringstream lines(m_ByteOrderMark ? text.substr(3) : text);
+    std::string raw;
+    while (std::getline(lines, raw))
     {
-        ++number;
-        line = Trim(line);
+        m_Lines.push_back(raw);
+        const int number = static_cast<int>(m_Lines.size());
+        if (number == 1)
+            m_CarriageReturns = !raw.empty() && raw.back() == '\r';
+        const std::string line = Trim(raw);
         if (line.empty() || line[0] == '#' || line[0] == ';' || line == "[flatmates]")
             continue;
         const std::string::size_type equals = line.find('=');
         const std::string name = Trim(line.substr(0, equals));
         const std::string value = equals == std::string::npos ? std::string() : Trim(line.substr(equals + 1));
-        bool good =
-            equals != std::string::npos && !name.empty() &&
-            name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-") ==
-                std::string::npos;
-        if (good && name == "fullscreen")
-            good = ReadSwitch(value, &read.m_Fullscreen);
-        else if (good && name == "mute")
-            good = ReadSwitch(value, &read.m_Muted);
-        else if (good && name == "volume")
-            good = ReadVolume(value, &read.m_Volume);
-        else if (good && name == "speech")
-            good = ReadSwitch(value, &read.m_Speech);
-        else if (good && name.compare(0, 4, "key.") == 0 && ProgramKeys::ChoosableNamed(name.substr(4)) >= 0)
-            read.m_Keys[ProgramKeys::ChoosableNamed(name.substr(4))] = KeyChoice{value, number};
+        const bool named = equals != std::string::npos && !name.empty() &&
+                           name.find_first_not_of(kNameLetters) == std::string::npos;
+        const int known = named ? KnownNamed(name) : -1;
+        if (known >= 0)
+            m_FileLines[known] = number - 1;
         // Names this game does not know are left for a later one.
-        else if (good)
-            read.m_Others.push_back(name + "=" + value);
-        if (!good)
-        {
-            *problem = "line " + std::to_string(number) + " is not a setting (\"" +
-                       Printable(line.substr(0, 40)) + "\"); using the defaults";
-            return false;
-        }
+        if (named && (known < 0 || SetKnown(known, value, number)))
+            continue;
+        if (problems != nullptr)
+            problems->push_back("line " + std::to_string(number) + " is not a setting (\"" +
+                                Printable(line.substr(0, 40)) + "\"); " +
+                                (known >= 0 ? name + " keeps its default" : "the line is left as it is"));
     }
-    *this = read;
-    return true;
+    for (int known = 0; known < kKnown; ++known)
+        m_FileValues[known] = KnownValue(known);
 }
 
 bool Settings::operator==(const Settings& other) const
@@ -186,5 +262,5 @@ bool Settings::operator==(const Settings& other) const
             return false;
     }
     return m_Fullscreen == other.m_Fullscreen && m_Muted == other.m_Muted && m_Volume == other.m_Volume &&
-           m_Speech == other.m_Speech && m_Others == other.m_Others;
+           m_Speech == other.m_Speech;
 }

@@ -1,12 +1,14 @@
 #include "app/SettingsKeeper.h"
 
 #include <cstdio>
+#include <vector>
 
 void SettingsKeeper::Load(const std::string& path)
 {
     m_Path = path;
-    std::string problem;
-    if (!m_Settings.Load(path, &problem))
+    std::vector<std::string> problems;
+    m_Writable = m_Settings.Load(path, &problems);
+    for (const std::string& problem : problems)
         std::fprintf(stderr, "flatmates: %s\n", problem.c_str());
 }
 
@@ -15,7 +17,7 @@ void SettingsKeeper::Keep(const Settings& changed)
     if (changed == m_Settings)
         return;
     m_Settings = changed;
-    if (!m_Started)
+    if (!m_Started || !m_Writable)
         return;
     std::string problem;
     if (!m_Settings.Save(m_Path, &problem) && !m_SaveFailed)

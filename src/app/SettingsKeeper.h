@@ -6,8 +6,9 @@
 #include <string>
 
 // The player's settings as this run has them, and their file: read once at
-// start, written whole whenever the player changes one. A problem with the
-// file is told once on stderr; play goes on with what it has.
+// start, written whenever the player changes one. A problem with the file
+// is told once on stderr; play goes on with what it has. A file that could
+// not be read at all is never written over.
 class SettingsKeeper
 {
 public:
@@ -25,6 +26,8 @@ private:
     Settings m_Settings;
     std::string m_Path;
     bool m_Started = false;
+    // False when the file could not be read, so must be left alone.
+    bool m_Writable = true;
     bool m_SaveFailed = false;
 };
 

@@ -17,6 +17,25 @@ namespace
 {
 // Both counters below are read in nanoseconds.
 const LARGE_INTEGER kTicksPerSecond = 1000000000;
+
+// The file path stands for once every link on the way to it is followed,
+// even to a file not there yet; path itself when it is no link. A player
+// who keeps his settings elsewhere and links them in keeps his link.
+std::string FollowLinks(std::string path)
+{
+    // As many links in a row as the system itself follows.
+    for (int hops = 0; hops < 40; ++hops)
+    {
+        char target[PATH_MAX];
+        const ssize_t length = readlink(path.c_str(), target, sizeof(target) - 1);
+        if (length <= 0)
+            return path;
+        const std::string to(target, static_cast<size_t>(length));
+        const std::string::size_type slash = path.rfind('/');
+        path = to[0] == '/' || slash == std::string::npos ? to : path.substr(0, slash + 1) + to;
+    }
+    return path;
+}
 } // namespace
 
 bool QueryPerformanceFrequency(LARGE_INTEGER* frequency)
@@ -124,7 +143,8 @@ ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* tex
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
     {
-        if (errno == ENOENT)
+        // Nothing there, or a plain file where a folder on the way should be.
+        if (errno == ENOENT || errno == ENOTDIR)
             return ReadResult::kMissing;
         *error = "cannot read " + path + ": " + std::strerror(errno);
         return ReadResult::kFailed;
@@ -168,8 +188,9 @@ ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* tex
     return ReadResult::kRead;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& contents, std::string* error)
+bool ReplaceFile(const std::string& linkedPath, const std::string& contents, std::string* error)
 {
+    const std::string path = FollowLinks(linkedPath);
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(&temporary[0]);
     if (fd < 0)
@@ -221,7 +242,7 @@ bool ReplaceFile(const std::string& path, const std::string& contents, std::stri
             if (Module.keepFile)
                 Module.keepFile(UTF8ToString($0), UTF8ToString($1));
         },
-        path.c_str(), contents.c_str());
+        linkedPath.c_str(), contents.c_str());
 #endif
     return true;
 }

@@ -58,8 +58,9 @@ ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* tex
 // Replaces the file at path with contents in one step: a temporary file
 // beside it is written, flushed to disk and renamed over path, so a reader
 // finds the old file or the new one, never half of one. On failure path
-// is left as it was, no temporary stays, and error says why. In a browser
-// page the new file is also handed to the page to keep.
+// is left as it was, no temporary stays, and error says why. When path is
+// a symbolic link, the file it points at is replaced and the link stays. In
+// a browser page the new file is also handed to the page to keep.
 bool ReplaceFile(const std::string& path, const std::string& contents, std::string* error);
 
 } // namespace platform

@@ -4,8 +4,11 @@
 #include "app/Settings.h"
 
 #include "TestSupport.h"
+#include "app/SettingsKeeper.h"
 #include "core/Platform.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
@@ -46,6 +49,12 @@ std::vector<std::string> FolderEntries(const std::string& folder)
         }
         closedir(dir);
     }
+    return names;
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> names)
+{
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -143,10 +152,11 @@ TEST_F(SettingsTest, TheFileLivesWhereTheDesktopKeepsSettings)
         Environment env(nullptr, nullptr);
         EXPECT_EQ("", Settings::DefaultPath());
         Settings settings;
-        std::string problem;
-        EXPECT_FALSE(settings.Load(Settings::DefaultPath(), &problem));
-        EXPECT_FALSE(problem.empty());
+        std::vector<std::string> problems;
+        EXPECT_FALSE(settings.Load(Settings::DefaultPath(), &problems));
+        EXPECT_EQ(1u, problems.size());
         EXPECT_TRUE(settings == Settings());
+        std::string problem;
         EXPECT_FALSE(settings.Save(Settings::DefaultPath(), &problem));
     }
 }
@@ -156,7 +166,9 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackAndTheFolderIsMade)
     std::string problem;
     ASSERT_TRUE(Changed().Save(m_Path, &problem)) << problem;
     Settings read;
-    ASSERT_TRUE(read.Load(m_Path, &problem)) << problem;
+    std::vector<std::string> problems;
+    ASSERT_TRUE(read.Load(m_Path, &problems));
+    EXPECT_EQ(std::vector<std::string>{}, problems);
     EXPECT_TRUE(read == Changed());
 
     // Every value of every setting survives the trip.
@@ -167,21 +179,25 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackAndTheFolderIsMade)
         settings.m_Muted = volume % 2 == 0;
         settings.m_Fullscreen = volume % 3 == 0;
         ASSERT_TRUE(settings.Save(m_Path, &problem)) << problem;
-        ASSERT_TRUE(read.Load(m_Path, &problem)) << problem;
+        ASSERT_TRUE(read.Load(m_Path, &problems));
         EXPECT_TRUE(read == settings) << volume;
     }
 }
 
-TEST_F(SettingsTest, AHandWrittenFileIsRead)
+TEST_F(SettingsTest, AHandWrittenFileIsReadAndKeptAsWritten)
 {
     std::string problem;
     ASSERT_TRUE(platform::MakeDirectories(m_Folder + "/flatmates", &problem)) << problem;
     // A byte-order mark, comments, blank lines, spaces, Windows line ends, a
-    // section header and a name from a later version are all fine.
-    WriteAll(m_Path, "\xEF\xBB\xBFvolume = 2 \r\n; mine\r\n[flatmates]\n\nmute=1\nlanguage=en\n# end\n"
-                     "speech=1\nkey.volume_up = [+]\nkey.jump=j\n");
+    // section header and names from a later version are all fine.
+    const std::string written =
+        "\xEF\xBB\xBFvolume = 2 \r\n; mine\r\n[flatmates]\n\nmute=1\nlanguage=en\n# end\n"
+        "speech=1\nkey.volume_up = [+]\nkey.jump=j\n";
+    WriteAll(m_Path, written);
     Settings read;
-    ASSERT_TRUE(read.Load(m_Path, &problem)) << problem;
+    std::vector<std::string> problems;
+    ASSERT_TRUE(read.Load(m_Path, &problems));
+    EXPECT_EQ(std::vector<std::string>{}, problems);
     EXPECT_EQ(2, read.m_Volume);
     EXPECT_TRUE(read.m_Muted);
     EXPECT_FALSE(read.m_Fullscreen);
@@ -190,72 +206,131 @@ TEST_F(SettingsTest, AHandWrittenFileIsRead)
     const Settings::KeyChoice& up = read.m_Keys[ProgramKeys::ChoosableNamed("volume_up")];
     EXPECT_EQ("[+]", up.key);
     EXPECT_EQ(9, up.line);
-    // The later version's choice outlives this one's saving.
+    // Nothing changed, nothing rewritten; a change is made where it stands,
+    // in the file's own line ends, and a new setting goes at the end.
+    EXPECT_EQ(written, read.Format());
     read.m_Volume = 5;
+    read.m_Fullscreen = true;
     ASSERT_TRUE(read.Save(m_Path, &problem)) << problem;
-    EXPECT_NE(std::string::npos, ReadAll(m_Path).find("\nlanguage=en\nkey.jump=j\n")) << ReadAll(m_Path);
+    EXPECT_EQ("\xEF\xBB\xBFvolume=5\r\n; mine\r\n[flatmates]\n\nmute=1\nlanguage=en\n# end\n"
+              "speech=1\nkey.volume_up = [+]\nkey.jump=j\nfullscreen=1\r\n",
+              ReadAll(m_Path));
 }
 
-TEST_F(SettingsTest, AMissingOrDamagedFileGivesTheDefaultsAndSaysWhere)
+TEST_F(SettingsTest, ADamagedFileIsUsedAsFarAsItCanAndEveryLineThePlayerWroteStays)
 {
-    // No file is a first start: nothing to say.
     std::string problem;
-    Settings read = Changed();
-    EXPECT_TRUE(read.Load(m_Path, &problem));
-    EXPECT_EQ("", problem);
-    EXPECT_TRUE(read == Changed()) << "a load finding nothing leaves what was there";
-
     ASSERT_TRUE(platform::MakeDirectories(m_Folder + "/flatmates", &problem)) << problem;
-    const std::string damaged[] = {
-        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), // garbage
-        "volume=9\n",                                     // past the steps
-        "volume=-1\n",
-        "volume=\n",
-        "volume=4x\n",
-        "volume=99999999999999999999\n",
-        "mute=yes\n",
-        "fullscreen=2\n",
-        "speech=on\n",
-        "fullscreen\n",
-        "fullscreen=1\nvolume=3\nthis is not a setting\n",
-        std::string(5000, '#'),                  // longer than any settings file
-        "\x1b]0;owned\x07\x1b[2Jfullscreen=2\n", // escape sequences to the terminal
-    };
-    for (const std::string& text : damaged)
+    // Each file is read, the sound turned off in play, and the file looked
+    // at again: only the mute line may have changed. Lines said are the
+    // lines on stderr at start, by number.
+    const struct
     {
-        WriteAll(m_Path, text);
-        Settings settings;
-        problem.clear();
-        EXPECT_FALSE(settings.Load(m_Path, &problem)) << text;
-        EXPECT_FALSE(problem.empty()) << text;
-        for (const unsigned char c : problem)
-            EXPECT_TRUE(c >= 0x20 && c < 0x7f) << "one line of plain text: " << problem;
-        EXPECT_TRUE(settings == Settings()) << "defaults for a damaged file: " << text;
+        std::string file;
+        std::vector<int> said;
+        const char* read; // fullscreen, volume, the left and right keys
+        std::string after;
+    } cases[] = {
+        {"key.left=a\nkey.right=d\nlanguage=en\nvolume=10\n",
+         {4},
+         "0 8 a d",
+         "key.left=a\nkey.right=d\nlanguage=en\nvolume=10\nmute=1\n"},
+        {"mute=yes\nvolume=2\n", {1}, "0 2 - -", "mute=1\nvolume=2\n"},
+        // Without '=' a line is no setting, and stays as it was written.
+        {"language\r\n[sound]\r\nmute = 0 \r\n; me\r\nfullscreen=2\r\n",
+         {1, 2, 5},
+         "0 8 - -",
+         "language\r\n[sound]\r\nmute=1\r\n; me\r\nfullscreen=2\r\n"},
+        {"fullscreen=1\nvolume=99999999999999999999\nvolume=-1\nvolume=\nvolume=4x\nspeech=on\n",
+         {2, 3, 4, 5, 6},
+         "1 8 - -",
+         "fullscreen=1\nvolume=99999999999999999999\nvolume=-1\nvolume=\nvolume=4x\nspeech=on\nmute=1\n"},
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+         {1, 2, 3},
+         "0 8 - -",
+         std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\nmute=1\r\n", 25)},
+        {"\x1b]0;owned\x07\x1b[2Jfullscreen=2",
+         {1},
+         "0 8 - -",
+         "\x1b]0;owned\x07\x1b[2Jfullscreen=2\nmute=1\n"},
+        {"", {}, "0 8 - -", "mute=1\n"},
+    };
+    for (const auto& c : cases)
+    {
+        WriteAll(m_Path, c.file);
+        SettingsKeeper keeper;
+        testing::internal::CaptureStderr();
+        keeper.Load(m_Path);
+        const std::string said = testing::internal::GetCapturedStderr();
+        std::string expected;
+        for (const int line : c.said)
+            expected += "flatmates: " + m_Path + ": line " + std::to_string(line) + " is not a setting";
+        std::string seen;
+        for (std::istringstream lines(said); std::getline(lines, problem);)
+            seen += problem.substr(0, problem.find(" ("));
+        EXPECT_EQ(expected, seen) << said;
+        for (const unsigned char letter : said)
+            EXPECT_TRUE(letter == '\n' || (letter >= 0x20 && letter < 0x7f)) << "plain text: " << said;
+        const Settings& read = keeper.Get();
+        auto key = [&read](const char* action)
+        {
+            const std::string& chosen = read.m_Keys[ProgramKeys::ChoosableNamed(action)].key;
+            return chosen.empty() ? std::string("-") : chosen;
+        };
+        EXPECT_EQ(c.read, std::to_string(read.m_Fullscreen) + " " + std::to_string(read.m_Volume) + " " +
+                              key("left") + " " + key("right"))
+            << c.file;
+
+        keeper.Start();
+        Settings changed = keeper.Get();
+        changed.m_Muted = !changed.m_Muted;
+        keeper.Keep(changed);
+        EXPECT_EQ(c.after, ReadAll(m_Path)) << c.file;
     }
 }
 
-TEST_F(SettingsTest, OnlyASmallRegularFileIsRead)
+TEST_F(SettingsTest, OnlyASmallRegularFileIsReadAndOneNotReadIsNeverWrittenOver)
 {
     // Whatever lies at the path, reading it neither hangs nor takes more
-    // than a settings file's worth of memory.
+    // than a settings file's worth of memory; and since what it holds is
+    // not known, changes in play are not saved over it, which is said once.
     std::string problem;
     ASSERT_TRUE(platform::MakeDirectories(m_Folder + "/flatmates", &problem)) << problem;
     const struct
     {
         const char* what;
         std::string make;
+        const char* stays; // the file's type and size, by stat
     } cases[] = {
-        {"a named pipe", "mkfifo " + m_Path},
-        {"the endless device", "ln -s /dev/zero " + m_Path},
-        {"a file of 300 MB", "truncate -s 300M " + m_Path},
+        {"a named pipe", "mkfifo " + m_Path, "fifo 0"},
+        {"the endless device", "ln -s /dev/zero " + m_Path, "character special file 0"},
+        {"a file of 300 MB", "truncate -s 300M " + m_Path, "regular file 314572800"},
+        {"a file just too long", "head -c 4097 /dev/zero | tr '\\0' '#' > " + m_Path, "regular file 4097"},
     };
     for (const auto& c : cases)
     {
         ASSERT_EQ(0, std::system(("rm -f " + m_Path + " && " + c.make).c_str())) << c.what;
-        Settings settings;
-        problem.clear();
-        EXPECT_FALSE(settings.Load(m_Path, &problem)) << c.what;
-        EXPECT_NE(std::string::npos, problem.find(m_Path)) << problem;
+        SettingsKeeper keeper;
+        testing::internal::CaptureStderr();
+        keeper.Load(m_Path);
+        keeper.Start();
+        for (const int volume : {3, 4})
+        {
+            Settings changed = keeper.Get();
+            changed.m_Volume = volume;
+            keeper.Keep(changed);
+        }
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(1, std::count(said.begin(), said.end(), '\n')) << said;
+        EXPECT_NE(std::string::npos, said.find(m_Path)) << said;
+        EXPECT_NE(std::string::npos, said.find("not saved")) << said;
+        EXPECT_EQ(4, keeper.Get().m_Volume) << "play goes on with the change";
+        char stays[64] = {};
+        FILE* stat = popen(("stat -L -c '%F %s' " + m_Path).c_str(), "r");
+        ASSERT_NE(nullptr, stat);
+        EXPECT_NE(nullptr, std::fgets(stays, sizeof(stays), stat));
+        pclose(stat);
+        EXPECT_EQ(std::string(c.stays) + "\n", stays) << c.what;
     }
 }
 
@@ -264,8 +339,10 @@ TEST_F(SettingsTest, AFolderWhereTheFileShouldBeIsReportedNotFatal)
     std::string problem;
     ASSERT_TRUE(platform::MakeDirectories(m_Path, &problem)) << problem;
     Settings settings;
-    EXPECT_FALSE(settings.Load(m_Path, &problem));
-    EXPECT_NE(std::string::npos, problem.find("folder")) << problem;
+    std::vector<std::string> problems;
+    EXPECT_FALSE(settings.Load(m_Path, &problems));
+    ASSERT_EQ(1u, problems.size());
+    EXPECT_NE(std::string::npos, problems[0].find("folder")) << problems[0];
     EXPECT_FALSE(Changed().Save(m_Path, &problem));
     EXPECT_TRUE(platform::IsDirectory(m_Path));
     // No temporary is left beside it.
@@ -308,4 +385,17 @@ TEST_F(SettingsTest, SavingReplacesTheFileInOneStep)
     EXPECT_EQ(before, ReadAll(held));
     EXPECT_EQ(Changed().Format(), ReadAll(m_Path));
     EXPECT_EQ(std::vector<std::string>{"settings.ini"}, FolderEntries(m_Folder + "/flatmates"));
+
+    // Settings kept elsewhere and linked in, through a link to a link: the
+    // links stay, the file at the end is replaced.
+    ASSERT_EQ(0, std::system(("mkdir " + m_Folder + "/mine && mv " + m_Path + " " + m_Folder +
+                              "/mine/real.ini && ln -s real.ini " + m_Folder + "/mine/link.ini && ln -s " +
+                              m_Folder + "/mine/link.ini " + m_Path)
+                                 .c_str()));
+    ASSERT_TRUE(Settings().Save(m_Path, &problem)) << problem;
+    char target[256] = {};
+    EXPECT_LT(0, readlink(m_Path.c_str(), target, sizeof(target) - 1)) << "still a link";
+    EXPECT_EQ(m_Folder + "/mine/link.ini", target);
+    EXPECT_EQ(Settings().Format(), ReadAll(m_Folder + "/mine/real.ini"));
+    EXPECT_EQ((std::vector<std::string>{"link.ini", "real.ini"}), Sorted(FolderEntries(m_Folder + "/mine")));
 }
