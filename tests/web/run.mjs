@@ -238,23 +238,31 @@ async function phone(game) {
   await noScroll(game);
 }
 
-// A pad connected after the start walks him; gone, it lets go.
+// A pad connected after the start walks him; gone, it lets go, and a
+// second pad, connected all along, takes over.
 async function padLater(game) {
   await game.start();
   await roomADrawn(game);
   const start = (await game.settle()).manX();
   await game.page.evaluate(() => {
-    const pad = { index: 0, id: "a pad", connected: true, mapping: "standard", axes: [0, 0, 0, 0],
-                  buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
-    navigator.getGamepads = () => [pad];
-    window.testPad = pad;
-    window.dispatchEvent(Object.assign(new Event("gamepadconnected"), { gamepad: pad }));
-    pad.buttons[14].pressed = true; // the d-pad's left
+    const pad = (index) => ({ index, id: `pad ${index}`, connected: true, mapping: "standard", axes: [0, 0, 0, 0],
+                              buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) });
+    const pads = [pad(0), pad(1)];
+    navigator.getGamepads = () => pads.map((p) => (p.connected ? p : null));
+    window.testPads = pads;
+    for (const p of pads)
+      window.dispatchEvent(Object.assign(new Event("gamepadconnected"), { gamepad: p }));
+    pads[0].buttons[14].pressed = true; // the d-pad's left
   });
-  await game.waitFor("the man walking left on the pad", (s) => (s.manX() ?? start) <= start - 60);
-  await game.page.evaluate(() =>
-    window.dispatchEvent(Object.assign(new Event("gamepaddisconnected"), { gamepad: window.testPad })));
-  await game.settle();
+  await game.waitFor("the man walking left on the first pad", (s) => (s.manX() ?? start) <= start - 60);
+  await game.page.evaluate(() => {
+    const gone = window.testPads[0];
+    gone.connected = false;
+    window.dispatchEvent(Object.assign(new Event("gamepaddisconnected"), { gamepad: gone }));
+  });
+  const stopped = (await game.settle()).manX();
+  await game.page.evaluate(() => { window.testPads[1].buttons[15].pressed = true; }); // right
+  await game.waitFor("the man walking right on the second pad", (s) => (s.manX() ?? 0) >= stopped + 60);
 }
 
 // The sound turned off stays off after a reload.
