@@ -4,6 +4,7 @@
 #include "app/ContentDirectory.h"
 #include "app/Program.h"
 #include "app/Settings.h"
+#include "app/WaitClock.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "play/StateTest.h"
@@ -26,6 +27,7 @@ void GameLoop::Start(const CommandLine& line)
     game->InitGame();
     program->Start(line.WantsSpeech());
     game->ChangeState(StateTest::getInstance());
+    program->SayStart();
     m_Clock.Start();
 }
 
@@ -47,17 +49,27 @@ void GameLoop::Step(float dt, LARGE_INTEGER now)
 
 void GameLoop::WaitWhilePaused()
 {
+    WaitClock clock;
+    WaitWhilePaused(clock);
+}
+
+void GameLoop::WaitWhilePaused(WaitClock& clock)
+{
     Program* program = Program::getInstance();
     const float notice = program->GetOverlay().GetNoticeTimeLeft();
-    const Uint32 start = SDL_GetTicks();
+    const Uint32 start = clock.Now();
     while (program->IsPaused())
     {
+        // The pad too: Start resumes a game paused with Start.
         program->BeforePoll();
         // A null event only looks: the frame takes it.
         if (SDL_PollEvent(nullptr) != 0)
             return;
-        if (notice > 0.0f && static_cast<float>(SDL_GetTicks() - start) >= notice * 1000.0f)
+        if (notice > 0.0f && static_cast<float>(clock.Now() - start) >= notice * 1000.0f)
             return;
-        SDL_Delay(kPausedLookMs);
+        // "Paused" itself may have waited for the line before it.
+        if (program->GetSpeech().HasLineDue())
+            return;
+        clock.Sleep(kPausedLookMs);
     }
 }

@@ -4,6 +4,7 @@
 #include "core/FrameClock.h"
 
 class CommandLine;
+class WaitClock;
 
 // The program's start-up and one pass of its frame loop, the same on the
 // desktop and in a browser page; only the entry decides who calls the frame
@@ -21,8 +22,10 @@ public:
     // the frame time dt and the counter reading now, the picture.
     static void Step(float dt, LARGE_INTEGER now);
     // While the game is paused its picture stands still: sleeps until an
-    // event waits (the pad read into one too) or the notice on the screen
-    // is due to go, instead of drawing the same frame again and again.
+    // event waits (the pad read into one too), the notice on the screen is
+    // due to go, or a line is due to be said, instead of drawing the same
+    // frame again and again. Time passes by clock.
+    static void WaitWhilePaused(WaitClock& clock);
     static void WaitWhilePaused();
 
 private:

@@ -4,57 +4,40 @@
 
 #include <cstdlib>
 
-PadInput::~PadInput()
-{
-    Close();
-}
-
 bool PadInput::Open()
 {
-    Close();
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
-        return false;
-    if (SDL_NumJoysticks() > 0)
-        m_pJoystick = SDL_JoystickOpen(0);
-    if (m_pJoystick == nullptr)
-    {
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-        return false;
-    }
-    // The pad is read, not listened to: its own events would take the one
-    // event a frame that the game's keys need.
-    SDL_JoystickEventState(SDL_IGNORE);
-    m_Keys = Keys();
-    m_AxisIsStick = false;
-    m_LastSide = 0;
-    m_InMiddle = false;
-    return true;
+    m_pDevice = &m_Joystick;
+    return m_Joystick.Open();
 }
 
 void PadInput::Close()
 {
-    if (m_pJoystick == nullptr)
-        return;
-    SDL_JoystickClose(m_pJoystick);
-    m_pJoystick = nullptr;
-    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    m_Joystick.Close();
+    m_pDevice = nullptr;
 }
 
 void PadInput::Poll()
 {
-    if (m_pJoystick == nullptr)
+    if (m_pDevice == nullptr)
         return;
-    SDL_JoystickUpdate();
     Reading reading;
-    reading.ms = SDL_GetTicks();
-    if (SDL_JoystickNumHats(m_pJoystick) > 0)
-        reading.hat = SDL_JoystickGetHat(m_pJoystick, 0);
-    if (SDL_JoystickNumAxes(m_pJoystick) > 0)
-        reading.stickX = SDL_JoystickGetAxis(m_pJoystick, 0);
-    const int buttons = SDL_JoystickNumButtons(m_pJoystick);
-    reading.use = buttons > 0 && SDL_JoystickGetButton(m_pJoystick, 0) != 0;
-    reading.start = buttons > kStartButton && SDL_JoystickGetButton(m_pJoystick, kStartButton) != 0;
-    Feed(reading);
+    if (m_pDevice->Read(&reading))
+    {
+        m_Present = true;
+        Feed(reading);
+        return;
+    }
+    if (!m_Present)
+        return;
+    // Gone: what it held is let go, and the next pad's stick is watched
+    // from the start, as any new pad's.
+    m_Present = false;
+    Reading letGo;
+    letGo.ms = SDL_GetTicks();
+    Feed(letGo);
+    m_AxisIsStick = false;
+    m_LastSide = 0;
+    m_InMiddle = false;
 }
 
 void PadInput::Feed(const Reading& reading)

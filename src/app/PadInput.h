@@ -1,18 +1,23 @@
 #ifndef FLATMATES_APP_PADINPUT_H
 #define FLATMATES_APP_PADINPUT_H
 
+#include "app/JoystickPad.h"
+#include "app/PadDevice.h"
+
 #include <SDL.h>
 
 // A gamepad, played as the keyboard: the first joystick SDL finds is read
 // once a frame, and what changed on it goes into SDL's event queue as the
 // key presses and releases the game already knows. The d-pad (a hat) or the
 // left stick walks (arrows), the first button uses (space bar), Start
-// pauses (P). Without a pad nothing happens.
+// pauses (P). A pad plugged in during a visit is played from then on; one
+// pulled out lets go of all it held. Without a pad nothing happens.
 class PadInput
 {
 public:
-    // Left-stick travel, of 32767, that still counts as the middle.
-    static const int kDeadZone = 8000;
+    // Left-stick travel, of 32768, that still counts as the middle: a
+    // quarter of it.
+    static const int kDeadZone = 8192;
     // The stick rests when it stays in the middle this long, moving no more
     // than kRestSpread: a trigger swept through the middle does not.
     static const Uint32 kRestMs = 100;
@@ -20,16 +25,7 @@ public:
     // Start on the usual pad layout (A, B, X, Y, LB, RB, Back, Start).
     static const int kStartButton = 7;
 
-    // One reading of the pad.
-    struct Reading
-    {
-        Uint8 hat = SDL_HAT_CENTERED;
-        Sint16 stickX = 0;
-        // When it was read, in SDL's milliseconds.
-        Uint32 ms = 0;
-        bool use = false;
-        bool start = false;
-    };
+    using Reading = PadDevice::Reading;
 
     // What the pad asks for, as keys held.
     struct Keys
@@ -41,16 +37,20 @@ public:
     };
 
     PadInput() = default;
-    ~PadInput();
     PadInput(const PadInput&) = delete;
     PadInput& operator=(const PadInput&) = delete;
 
-    // Opens the first joystick, if any; true when one was found.
+    // Reads SDL's first joystick from now on, and any plugged in later;
+    // true when one is there now.
     bool Open();
+    // Reads no pad any more.
     void Close();
-    bool IsOpen() const { return m_pJoystick != nullptr; }
+    bool IsOpen() const { return m_Joystick.IsOpen(); }
+    // Reads this device instead (a test's stand-in pad); null for none.
+    void SetDevice(PadDevice* device) { m_pDevice = device; }
 
-    // Reads the pad, if one is open, and queues key events for what changed.
+    // Reads the pad, if there is one to read, and queues key events for
+    // what changed; a pad gone lets go of all it held.
     void Poll();
     // Queues key events for the change from the last reading to this one.
     void Feed(const Reading& reading);
@@ -62,7 +62,10 @@ private:
     // Whether the first axis counts as a stick after this reading.
     bool FollowAxis(const Reading& reading);
 
-    SDL_Joystick* m_pJoystick = nullptr;
+    JoystickPad m_Joystick;
+    PadDevice* m_pDevice = nullptr;
+    // Whether the last Poll found a pad.
+    bool m_Present = false;
     Keys m_Keys;
     // The first axis counts as a stick only while it keeps coming back to
     // rest in the middle between pushes: an axis that rests at one end (a

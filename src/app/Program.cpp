@@ -59,7 +59,6 @@ void Program::Start(bool speech)
     if (!sayGoodbye)
         sayGoodbye = std::atexit(SayGoodbye) == 0;
     m_Speech.SetOn(speech || GetSettings().m_Speech);
-    SayStart();
 }
 
 void Program::SayStart()

@@ -37,6 +37,9 @@ public:
     // overlay's texts and opens the pad. Changes are kept from now on.
     // speech: on for this run, whatever the settings keep.
     void Start(bool speech = false);
+    // One short line naming the room he stands in and the keys, once the
+    // play state has entered its room.
+    void SayStart();
 
     void BeforePoll() override;
     // A key from the keyboard is first made the game's own key for the
@@ -62,8 +65,6 @@ private:
     ~Program() override;
 
     void Act(ProgramKeys::Action action);
-    // One short line naming the keys, at the start.
-    void SayStart();
     // The end of the visit, said as the program leaves (at exit).
     static void SayGoodbye();
     void TakeFocus(const SDL_ActiveEvent& active);

@@ -91,9 +91,14 @@ void Speech::Add(const char* text, bool reach)
     line.m_Reach = reach;
 }
 
+bool Speech::HasLineDue() const
+{
+    return m_On && m_Count > 0 && m_pVoice != nullptr && !m_pVoice->IsSpeaking();
+}
+
 void Speech::Update()
 {
-    if (!m_On || m_Count == 0 || m_pVoice == nullptr || m_pVoice->IsSpeaking())
+    if (!HasLineDue())
         return;
     m_pVoice->Say(m_Lines[0].m_Text);
     std::memmove(&m_Lines[0], &m_Lines[1], sizeof(Line) * static_cast<size_t>(m_Count - 1));

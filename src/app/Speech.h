@@ -1,10 +1,10 @@
 #ifndef FLATMATES_APP_SPEECH_H
 #define FLATMATES_APP_SPEECH_H
 
+#include "app/SpeechVoice.h"
 #include "core/PlayObserver.h"
 
 class SpeechListener;
-class SpeechVoice;
 
 // The game, said aloud, for a player who plays by ear: the thing that comes
 // within reach by its name, the room he enters, every caption as it comes
@@ -17,7 +17,7 @@ class Speech : public PlayObserver
 {
 public:
     // The longest line kept; a longer caption is cut there.
-    static const int kLineLength = 160;
+    static const int kLineLength = SpeechVoice::kLongestLine;
     // Lines waiting their turn at most; past that the oldest goes.
     static const int kWaiting = 8;
 
@@ -41,6 +41,9 @@ public:
     // Once a frame: gives the voice the next line when it has finished the
     // last one.
     void Update();
+    // Whether Update would give the voice a line now: one waits and the
+    // voice is free. A paused game waits for this as for a key.
+    bool HasLineDue() const;
 
     // What a room is called aloud.
     static const char* RoomName(char room);

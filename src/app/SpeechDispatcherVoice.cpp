@@ -60,8 +60,8 @@ void SpeechDispatcherVoice::Say(const char* line)
 {
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
-        std::strncpy(m_Line, line, kLineLength - 1);
-        m_Line[kLineLength - 1] = '\0';
+        std::strncpy(m_Line, line, kLongestLine - 1);
+        m_Line[kLongestLine - 1] = '\0';
         m_HasLine = true;
         m_Speaking = true;
     }
@@ -125,7 +125,7 @@ void SpeechDispatcherVoice::Run()
             return;
         const bool stop = m_Stop;
         m_Stop = false;
-        char line[kLineLength];
+        char line[kLongestLine];
         const bool hasLine = m_HasLine;
         if (hasLine)
             std::memcpy(line, m_Line, sizeof(line));

@@ -33,8 +33,6 @@ public:
     void LineOver(size_t messageId);
 
 private:
-    static const int kLineLength = 256;
-
     void Run();
     bool Connect();
 
@@ -46,7 +44,7 @@ private:
     bool m_HasLine = false;
     // The last line speech-dispatcher said was over; its numbers only grow.
     size_t m_LastOver = 0;
-    char m_Line[kLineLength] = {};
+    char m_Line[kLongestLine] = {};
     std::atomic<bool> m_Speaking{false};
     // speech-dispatcher's SPDConnection, kept out of this header (its own
     // header brings in half of glib).

@@ -7,6 +7,11 @@
 class SpeechVoice
 {
 public:
+    // The longest line, in bytes with its end, a voice is given: every line
+    // the program makes fits whole, the start's with the longest key names
+    // among them.
+    static const int kLongestLine = 256;
+
     virtual ~SpeechVoice() = default;
 
     // Speech was turned on: the voice gets ready, and one that cannot speak

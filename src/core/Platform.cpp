@@ -11,6 +11,8 @@
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
+#else
+#include <sys/inotify.h>
 #endif
 
 namespace
@@ -245,6 +247,49 @@ bool ReplaceFile(const std::string& linkedPath, const std::string& contents, std
         linkedPath.c_str(), contents.c_str());
 #endif
     return true;
+}
+
+int WatchDevices(const char* folder)
+{
+#ifdef __EMSCRIPTEN__
+    (void)folder;
+    return -1;
+#else
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch < 0)
+        return -1;
+    // A device file appears, then is given its owner and permissions
+    // (udev), then goes when the device does.
+    if (inotify_add_watch(watch, folder, IN_CREATE | IN_DELETE | IN_ATTRIB | IN_MOVED_TO | IN_MOVED_FROM) < 0)
+    {
+        close(watch);
+        return -1;
+    }
+    return watch;
+#endif
+}
+
+bool DevicesChanged(int watch)
+{
+#ifdef __EMSCRIPTEN__
+    (void)watch;
+    return false;
+#else
+    if (watch < 0)
+        return false;
+    // Only that something happened counts, not what: read all there is.
+    alignas(inotify_event) char events[4096];
+    bool changed = false;
+    while (read(watch, events, sizeof(events)) > 0)
+        changed = true;
+    return changed;
+#endif
+}
+
+void StopWatchingDevices(int watch)
+{
+    if (watch >= 0)
+        close(watch);
 }
 
 } // namespace platform

@@ -63,6 +63,16 @@ ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* tex
 // a browser page the new file is also handed to the page to keep.
 bool ReplaceFile(const std::string& path, const std::string& contents, std::string* error);
 
+// Starts watching the folder where the system makes a device file for each
+// input device (a pad plugged in or pulled out comes and goes there):
+// "/dev/input" unless another is given. Returns the watch, or -1 where
+// nothing can be watched (no such folder; in a browser page).
+int WatchDevices(const char* folder = "/dev/input");
+// Whether anything came, went or changed in the watched folder since the
+// last call. Never waits.
+bool DevicesChanged(int watch);
+void StopWatchingDevices(int watch);
+
 } // namespace platform
 
 #endif

@@ -2,9 +2,16 @@
 
 #include "app/PadInput.h"
 
+#include "TestSupport.h"
+#include "core/Platform.h"
+
 #include <SDL.h>
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -55,11 +62,12 @@ protected:
         reading.ms = m_Ms += after;
         return reading;
     }
-    // The stick left alone in the middle long enough to rest there.
+    // The stick left alone in the middle long enough to rest there: more
+    // than a tenth of a second.
     void Rest() { Rest(m_Pad); }
     void Rest(PadInput& pad)
     {
-        for (Uint32 waited = 0; waited <= PadInput::kRestMs + 16; waited += 16)
+        for (Uint32 waited = 0; waited <= 112; waited += 16)
             pad.Feed(Stick(0));
     }
 
@@ -102,10 +110,7 @@ TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZoneOnceItRestsInTheMiddle)
     m_Pad.Feed(Stick(-32768));
     EXPECT_EQ(Keys{}, Taken()) << "not before it was seen resting";
     Rest();
-    m_Pad.Feed(Stick(-PadInput::kDeadZone + 1));
-    m_Pad.Feed(Stick(PadInput::kDeadZone - 1));
-    EXPECT_EQ(Keys{}, Taken()) << "a slack stick walks nobody";
-    m_Pad.Feed(Stick(-PadInput::kDeadZone));
+    m_Pad.Feed(Stick(-20000));
     m_Pad.Feed(Stick(-32768));
     EXPECT_EQ(Keys{"down left"}, Taken());
     // Turning round: back to rest in the middle, then the other way.
@@ -122,6 +127,102 @@ TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZoneOnceItRestsInTheMiddle)
     m_Pad.Feed(both);
     m_Pad.Feed(Hat(SDL_HAT_LEFT));
     EXPECT_EQ(Keys{"down left"}, Taken());
+}
+
+TEST_F(PadInputTest, TheStickCountsPastAQuarterOfItsTravelAfterATenthOfASecondAtRest)
+{
+    // Readings as (ms, x), from a pad just plugged in.
+    const struct
+    {
+        std::vector<std::pair<Uint32, int>> readings;
+        const char* held;
+    } cases[] = {
+        {{{0, 0}, {100, 0}, {116, -8192}}, "left"},
+        {{{0, 0}, {100, 0}, {116, -8191}}, ""},
+        {{{0, 0}, {100, 0}, {116, 8192}}, "right"},
+        {{{0, 0}, {100, 0}, {116, 8191}}, ""},
+        {{{0, 0}, {99, 0}, {116, -32768}}, ""},
+        // Resting is staying put within 1500 of where it came to rest.
+        {{{0, 0}, {50, 1500}, {100, -1500}, {116, -32768}}, "left"},
+        {{{0, 0}, {50, 1501}, {100, 1501}, {116, -32768}}, ""},
+        {{{0, 0}, {50, 1501}, {151, 1501}, {160, -32768}}, "left"},
+    };
+    for (const auto& c : cases)
+    {
+        PadInput pad;
+        std::string readings;
+        for (const auto& reading : c.readings)
+        {
+            PadInput::Reading at;
+            at.ms = 5000 + reading.first;
+            at.stickX = static_cast<Sint16>(reading.second);
+            pad.Feed(at);
+            readings += " " + std::to_string(reading.first) + ":" + std::to_string(reading.second);
+        }
+        const PadInput::Keys& keys = pad.GetKeys();
+        EXPECT_EQ(c.held, std::string(keys.left ? "left" : "") + (keys.right ? "right" : "")) << readings;
+        Taken();
+    }
+}
+
+TEST_F(PadInputTest, APadPulledOutLetsGoOfAllItHeldAndOnePluggedInLaterPlays)
+{
+    // Classic SDL 1.2 keeps a pulled-out pad's last reading: the pad is read
+    // as gone only when its device is, which a stand-in plays here.
+    class StandInPad : public PadDevice
+    {
+    public:
+        bool Read(Reading* reading) override
+        {
+            *reading = m_Reading;
+            return m_There;
+        }
+        bool m_There = true;
+        Reading m_Reading;
+    } stand;
+    m_Pad.SetDevice(&stand);
+    stand.m_Reading.hat = SDL_HAT_LEFT;
+    stand.m_Reading.use = true;
+    m_Pad.Poll();
+    EXPECT_EQ((Keys{"down left", "down space"}), Taken());
+    stand.m_There = false;
+    m_Pad.Poll();
+    m_Pad.Poll();
+    EXPECT_EQ((Keys{"up left", "up space"}), Taken());
+    EXPECT_FALSE(m_Pad.GetKeys().left || m_Pad.GetKeys().space) << "nothing to hand back after a pause";
+
+    // Another plugged in plays at once; its first axis, a trigger held
+    // down, walks nobody, whatever the last pad's stick did.
+    stand.m_There = true;
+    for (Uint32 ms = 0; ms <= 200; ms += 16)
+    {
+        stand.m_Reading = Stick(0);
+        m_Pad.Poll();
+    }
+    stand.m_There = false;
+    m_Pad.Poll();
+    stand.m_There = true;
+    stand.m_Reading = Stick(-32768);
+    stand.m_Reading.hat = SDL_HAT_RIGHT;
+    m_Pad.Poll();
+    EXPECT_EQ(Keys{"down right"}, Taken());
+}
+
+TEST(DeviceWatchTest, ADeviceComingOrGoingIsSeenOnceWithoutWaiting)
+{
+    const std::string folder = testsupport::MakeTempFolder();
+    const int watch = platform::WatchDevices(folder.c_str());
+    ASSERT_GE(watch, 0);
+    EXPECT_FALSE(platform::DevicesChanged(watch)) << "nothing yet";
+    std::ofstream(folder + "/js0") << "";
+    EXPECT_TRUE(platform::DevicesChanged(watch));
+    EXPECT_FALSE(platform::DevicesChanged(watch)) << "told once";
+    ASSERT_EQ(0, std::remove((folder + "/js0").c_str()));
+    EXPECT_TRUE(platform::DevicesChanged(watch));
+    platform::StopWatchingDevices(watch);
+    rmdir(folder.c_str());
+    EXPECT_EQ(-1, platform::WatchDevices((folder + "/none").c_str()));
+    EXPECT_FALSE(platform::DevicesChanged(-1));
 }
 
 TEST_F(PadInputTest, AnAxisThatDoesNotKeepComingBackToRestInTheMiddleWalksNobody)

@@ -6,8 +6,10 @@
 
 #include "GameTest.h"
 #include "TestSupport.h"
+#include "TestVoice.h"
 #include "app/GameLoop.h"
 #include "app/ScreenMode.h"
+#include "app/WaitClock.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "core/RecordingState.h"
@@ -17,9 +19,11 @@
 #include <SDL_ttf.h>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -449,4 +453,97 @@ TEST_F(ProgramTest, KeysChosenInTheSettingsReachTheGameAsTheDefaultOnesAndRefusa
         EXPECT_EQ(m_State.m_Inputs.back().keysym.sym,
                   EventHandler::getInstance()->GetEvent()->key.keysym.sym);
     }
+}
+
+TEST_F(ProgramTest, APausedGameWaitsForAnEventThePadTheNoticeOrALineToSay)
+{
+    // A clock on which the wait's sleeps pass at once; at each sleep the
+    // case may change the world, and past a minute an event ends a wait
+    // that would otherwise never end.
+    class InstantClock : public WaitClock
+    {
+    public:
+        Uint32 Now() override { return m_Now; }
+        void Sleep(Uint32 ms) override
+        {
+            m_Now += ms;
+            if (m_At > 0 && m_Now >= m_At)
+            {
+                m_Then();
+                m_At = 0;
+            }
+            if (m_Now - m_Since > 60000)
+            {
+                ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, SDLK_x));
+            }
+        }
+        // Waits from now, doing then after ms.
+        void Wait(Uint32 ms, std::function<void()> then)
+        {
+            m_Since = m_Now;
+            m_At = m_Now + ms;
+            m_Then = std::move(then);
+            GameLoop::WaitWhilePaused(*this);
+        }
+        Uint32 Waited() const { return m_Now - m_Since; }
+
+    private:
+        Uint32 m_Now = 1000;
+        Uint32 m_Since = 0;
+        Uint32 m_At = 0;
+        std::function<void()> m_Then;
+    } clock;
+    class StandInPad : public PadDevice
+    {
+    public:
+        bool Read(Reading* reading) override
+        {
+            reading->start = m_Start;
+            return true;
+        }
+        bool m_Start = false;
+    } pad;
+    TestVoice voice;
+    Program* program = Program::getInstance();
+    program->GetPad().SetDevice(&pad);
+    program->SetVoice(&voice);
+    program->GetSpeech().SetOn(true);
+
+    // Paused and resumed with Start: the wait reads the pad.
+    pad.m_Start = true;
+    Frame();
+    pad.m_Start = false;
+    Frame();
+    ASSERT_TRUE(Paused());
+    voice.m_Said.clear();
+    voice.m_Speaking = false;
+    clock.Wait(500, [&pad] { pad.m_Start = true; });
+    EXPECT_EQ(500u, clock.Waited());
+    Frame();
+    EXPECT_FALSE(Paused());
+    pad.m_Start = false;
+    Frame();
+
+    // Paused while a line is being said: "Paused" is said once the voice
+    // is free.
+    voice.m_Speaking = true;
+    Tap(SDLK_p);
+    ASSERT_TRUE(Paused());
+    clock.Wait(300, [&voice] { voice.m_Speaking = false; });
+    EXPECT_EQ(300u, clock.Waited());
+    Frame();
+    EXPECT_EQ("Paused", voice.m_Said.back());
+
+    // The sound changed while paused: its notice goes after its two
+    // seconds, no event coming.
+    voice.m_Speaking = false;
+    Tap(SDLK_m);
+    Frame();
+    clock.Wait(0, [] {});
+    EXPECT_EQ(2000u, clock.Waited());
+    Frame(2.0f);
+    EXPECT_LE(program->GetOverlay().GetNoticeTimeLeft(), 0.0f);
+    Tap(SDLK_m);
+    Tap(SDLK_p);
+    program->SetVoice(nullptr);
 }

@@ -3,35 +3,13 @@
 
 #include "app/Speech.h"
 
-#include "app/SpeechVoice.h"
+#include "TestVoice.h"
 #include "objects/SinkObj.h"
 #include "objects/TomatoObj.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-namespace
-{
-
-// A voice that is busy until the test says it is done.
-class TestVoice : public SpeechVoice
-{
-public:
-    void Wake() override {}
-    void Say(const char* line) override
-    {
-        m_Said.push_back(line);
-        m_Speaking = true;
-    }
-    bool IsSpeaking() const override { return m_Speaking; }
-    void Stop() override { m_Speaking = false; }
-
-    std::vector<std::string> m_Said;
-    bool m_Speaking = false;
-};
-
-} // namespace
 
 TEST(SpeechTest, LinesWaitTheirTurnAndANewReachReplacesOneNotYetSaid)
 {

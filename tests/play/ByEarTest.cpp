@@ -4,12 +4,17 @@
 
 #include "GameTest.h"
 #include "SpeechLog.h"
+#include "TestSupport.h"
+#include "app/CommandLine.h"
+#include "app/GameLoop.h"
 #include "objects/BaseObject.h"
 #include "objects/CollisionSystem.h"
 #include "play/PlayDriver.h"
 
 #include <SDL.h>
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -111,4 +116,36 @@ TEST_F(ByEarTest, EveryThingInBothRoomsIsFoundAndUsedByItsName)
             EXPECT_EQ(1, object->m_UseCount) << object->GetName();
         }
     }
+}
+
+TEST(ByEarStartTest, TheStartSaysTheRoomHeStandsInAndEveryChosenKeyWhole)
+{
+    // The game started as the player starts it, with the longest key names
+    // there are chosen for the actions the start names.
+    const std::string folder = testsupport::MakeTempFolder();
+    ASSERT_EQ(0, std::system(("mkdir " + folder + "/flatmates").c_str()));
+    std::ofstream(folder + "/flatmates/settings.ini")
+        << "key.left=print screen\nkey.right=scroll lock\nkey.use=right shift\n"
+           "key.pause=right super\nkey.mute=left super\nkey.speech=right meta\n";
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const std::string kept = config != nullptr ? config : "";
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    testsupport::UseRepositoryContent();
+    {
+        SpeechLog heard;
+        GameLoop loop;
+        loop.Start(CommandLine());
+        EXPECT_EQ(
+            std::vector<std::string>{"Flatmates, in the kitchen. print screen and scroll lock walk, right "
+                                     "shift uses, right super pauses, left super turns the sound off, "
+                                     "right meta speech, escape ends the visit."},
+            heard.m_Lines);
+        EXPECT_EQ('a', StateTest::getInstance()->GetRoom());
+        testsupport::ResetGame();
+    }
+    if (config != nullptr)
+        setenv("XDG_CONFIG_HOME", kept.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    std::system(("rm -rf " + folder).c_str());
 }
