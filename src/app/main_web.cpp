@@ -91,7 +91,10 @@ extern "C"
 
     // The page hidden (0) or shown again (1): the game pauses, and its
     // sound with it, at once, as when the desktop window loses its focus;
-    // the browser runs no frames while the page is hidden.
+    // the browser runs no frames while the page is hidden. The controls the
+    // page let go of on hiding wait in the queue, so the return waits behind
+    // them: they reach the game still paused, as on the desktop, and a use
+    // held over the hiding is not made on the way back.
     EMSCRIPTEN_KEEPALIVE void flatmates_shown(int shown)
     {
         SDL_Event event{};
@@ -99,7 +102,10 @@ extern "C"
         event.active.type = SDL_ACTIVEEVENT;
         event.active.gain = shown != 0 ? 1 : 0;
         event.active.state = SDL_APPACTIVE;
-        Program::getInstance()->Take(event);
+        if (shown != 0)
+            SDL_PushEvent(&event);
+        else
+            Program::getInstance()->Take(event);
     }
 
     // Seconds of play so far, for the page's figures.

@@ -278,15 +278,20 @@ async function settingsKept(game) {
 }
 
 // While the page is hidden, no play time passes, he walks no further and
-// the music waits; shown again, play goes on.
+// the music waits; shown again, play goes on. On a phone, the use control
+// held over the hiding is let go and uses nothing: the browser runs no frames
+// while hidden (held back here as it would), so the release waits in the
+// queue with the return.
 async function hiddenPauses(game) {
   await game.start();
   await roomADrawn(game);
-  const show = (shown) => game.page.evaluate((visible) => {
+  const show = (shown, framesStop = false) => game.page.evaluate(([visible, stop]) => {
     Object.defineProperty(document, "hidden", { configurable: true, get: () => !visible });
     Object.defineProperty(document, "visibilityState", { configurable: true, get: () => (visible ? "visible" : "hidden") });
+    window.framesStopped = stop && !visible;
     document.dispatchEvent(new Event("visibilitychange"));
-  }, shown);
+    if (visible) window.framesHeld.splice(0).forEach((frame) => requestAnimationFrame(frame));
+  }, [shown, framesStop]);
   const playTime = () => game.page.evaluate(() => window.flatmates.playTime());
   await game.page.keyboard.down("ArrowLeft");
   await sleep(300);
@@ -300,6 +305,28 @@ async function hiddenPauses(game) {
   expect(await game.page.evaluate(() => SDL.music.audio.paused), "the music plays on while the page is hidden");
   await show(true);
   await game.until("play time passing again", async () => (await playTime()) > before[0]);
+
+  await game.walkTo("Tomato");
+  const fingers = new Fingers(game.page);
+  await fingers.press("use");
+  await sleep(200);
+  await show(false, true);
+  const back = await playTime();
+  await show(true);
+  await fingers.lift("use");
+  await game.until("half a second of play after the return", async () => (await playTime()) > back + 0.5);
+  const screen = await game.shot();
+  expect(screen.captionPixels() === 0, "the use control held over the hiding used the tomato on the return", screen);
+}
+
+// The browser's frames, held back while a test stops them.
+function framesStop(page) {
+  return page.addInitScript(() => {
+    const frame = window.requestAnimationFrame.bind(window);
+    window.framesHeld = [];
+    window.requestAnimationFrame = (callback) =>
+      frame((time) => (window.framesStopped ? window.framesHeld.push(callback) : callback(time)));
+  });
 }
 
 // ----------------------------------------------------------- bad conditions
@@ -371,7 +398,7 @@ const CASES = {
   phone: { run: phone, device: PHONE },
   pad_later: { run: padLater },
   settings_kept: { run: settingsKept },
-  hidden_pauses: { run: hiddenPauses },
+  hidden_pauses: { run: hiddenPauses, device: PHONE, prepare: framesStop },
   // A browser of its own, where the page's service worker may run.
   offline: { run: offline, alone: true },
   missing_data: { run: missingData, prepare: (page) => page.route("**/flatmates.data", fulfilNotFound), errorsExpected: true },
