@@ -199,24 +199,15 @@ async function smallWindow(game) {
 
 // Touch alone, on a phone in landscape: a tap starts; the walking control
 // walks him at his pace; the use control uses, let go while another finger
-// walks; pause and sound; the controls keep off the room; nothing scrolls
-// or zooms.
+// walks; pause and sound; the controls keep clear at every size; nothing
+// scrolls or zooms.
 async function phone(game) {
   await game.waitState("ready");
   const words = (await game.message()) + (await game.page.evaluate(() => document.getElementById("help").innerText));
   expect(/Tap to start/.test(words) && /hold/.test(words), `the phone's page says "${words}", not how to play by touch`);
   await game.page.touchscreen.tap(422, 60);
   await roomADrawn(game);
-  const over = await game.page.evaluate((rows) => {
-    const canvas = document.getElementById("canvas").getBoundingClientRect();
-    const top = canvas.top + canvas.height * rows[0];
-    const bottom = canvas.top + canvas.height * rows[1];
-    return [...document.querySelectorAll(".control")].filter((c) => {
-      const box = c.getBoundingClientRect();
-      return box.width < 40 || (box.bottom > top && box.top < bottom && box.right > canvas.left && box.left < canvas.right);
-    }).map((c) => c.id);
-  }, [ROOM_TOP / HEIGHT, ROOM_BOTTOM / HEIGHT]);
-  expect(over.length === 0, `controls too small or over the room: ${over.join(", ")}`);
+  await controlsKeepClear(game);
 
   const fingers = new Fingers(game.page);
   const start = (await game.settle()).manX();
@@ -236,6 +227,36 @@ async function phone(game) {
   const scale = await game.page.evaluate(() => window.visualViewport.scale);
   expect(scale === 1, `the page is zoomed to ${scale}`);
   await noScroll(game);
+}
+
+// Phones and tablets held upright and sideways: at each size no control
+// lies over the room (the picture's top 600 rows) or on another, none is
+// off the screen or narrower than a fingertip.
+const SCREENS = [[844, 390], [390, 844], [360, 740], [740, 360], [320, 568], [568, 320], [412, 915], [915, 412],
+                 [768, 1024], [1024, 768], [820, 1180], [1180, 820]];
+
+async function controlsKeepClear(game) {
+  const wrong = [];
+  for (const [width, height] of SCREENS) {
+    await game.page.setViewportSize({ width, height });
+    const faults = await game.page.evaluate(async (roomShare) => {
+      await new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
+      const picture = document.getElementById("canvas").getBoundingClientRect();
+      const room = { left: picture.left, right: picture.right, top: picture.top,
+                     bottom: picture.top + picture.height * roomShare };
+      const boxes = [...document.querySelectorAll(".control")].map((c) => [c.id, c.getBoundingClientRect()]);
+      const apart = (a, b) => a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+      return boxes.flatMap(([id, box], i) => [
+        box.width < 40 && `${id} ${box.width} px wide`,
+        (box.left < 0 || box.top < 0 || box.right > innerWidth || box.bottom > innerHeight) && `${id} off the screen`,
+        !apart(box, room) && `${id} over the room`,
+        ...boxes.slice(i + 1).map(([other, next]) => !apart(box, next) && `${id} on ${other}`),
+      ].filter(Boolean));
+    }, ROOM_BOTTOM / HEIGHT);
+    if (faults.length) wrong.push(`${width}x${height}: ${faults.join(", ")}`);
+  }
+  await game.page.setViewportSize(PHONE.viewport);
+  expect(wrong.length === 0, `the controls at ${wrong.join("; ")}`);
 }
 
 // A pad connected after the start walks him; gone, it lets go, and a
