@@ -2,6 +2,7 @@
 
 #include "app/PadInput.h"
 
+#include "StandInPad.h"
 #include "TestSupport.h"
 #include "core/Platform.h"
 
@@ -11,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
-#include <utility>
 #include <vector>
 
 namespace
@@ -62,13 +62,13 @@ protected:
         reading.ms = m_Ms += after;
         return reading;
     }
-    // The stick left alone in the middle long enough to rest there: more
-    // than a tenth of a second.
+    // The stick left alone in the middle long enough to rest there: a
+    // tenth of a second.
     void Rest() { Rest(m_Pad); }
     void Rest(PadInput& pad)
     {
-        for (Uint32 waited = 0; waited <= 112; waited += 16)
-            pad.Feed(Stick(0));
+        for (const Uint32 after : {16, 50, 50})
+            pad.Feed(Stick(0, after));
     }
 
     PadInput m_Pad;
@@ -110,7 +110,10 @@ TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZoneOnceItRestsInTheMiddle)
     m_Pad.Feed(Stick(-32768));
     EXPECT_EQ(Keys{}, Taken()) << "not before it was seen resting";
     Rest();
-    m_Pad.Feed(Stick(-20000));
+    m_Pad.Feed(Stick(-8191));
+    m_Pad.Feed(Stick(8191));
+    EXPECT_EQ(Keys{}, Taken()) << "within a quarter of its travel it walks nobody";
+    m_Pad.Feed(Stick(-8192));
     m_Pad.Feed(Stick(-32768));
     EXPECT_EQ(Keys{"down left"}, Taken());
     // Turning round: back to rest in the middle, then the other way.
@@ -129,57 +132,9 @@ TEST_F(PadInputTest, TheStickWalksOutsideItsDeadZoneOnceItRestsInTheMiddle)
     EXPECT_EQ(Keys{"down left"}, Taken());
 }
 
-TEST_F(PadInputTest, TheStickCountsPastAQuarterOfItsTravelAfterATenthOfASecondAtRest)
-{
-    // Readings as (ms, x), from a pad just plugged in.
-    const struct
-    {
-        std::vector<std::pair<Uint32, int>> readings;
-        const char* held;
-    } cases[] = {
-        {{{0, 0}, {100, 0}, {116, -8192}}, "left"},
-        {{{0, 0}, {100, 0}, {116, -8191}}, ""},
-        {{{0, 0}, {100, 0}, {116, 8192}}, "right"},
-        {{{0, 0}, {100, 0}, {116, 8191}}, ""},
-        {{{0, 0}, {99, 0}, {116, -32768}}, ""},
-        // Resting is staying put within 1500 of where it came to rest.
-        {{{0, 0}, {50, 1500}, {100, -1500}, {116, -32768}}, "left"},
-        {{{0, 0}, {50, 1501}, {100, 1501}, {116, -32768}}, ""},
-        {{{0, 0}, {50, 1501}, {151, 1501}, {160, -32768}}, "left"},
-    };
-    for (const auto& c : cases)
-    {
-        PadInput pad;
-        std::string readings;
-        for (const auto& reading : c.readings)
-        {
-            PadInput::Reading at;
-            at.ms = 5000 + reading.first;
-            at.stickX = static_cast<Sint16>(reading.second);
-            pad.Feed(at);
-            readings += " " + std::to_string(reading.first) + ":" + std::to_string(reading.second);
-        }
-        const PadInput::Keys& keys = pad.GetKeys();
-        EXPECT_EQ(c.held, std::string(keys.left ? "left" : "") + (keys.right ? "right" : "")) << readings;
-        Taken();
-    }
-}
-
 TEST_F(PadInputTest, APadPulledOutLetsGoOfAllItHeldAndOnePluggedInLaterPlays)
 {
-    // Classic SDL 1.2 keeps a pulled-out pad's last reading: the pad is read
-    // as gone only when its device is, which a stand-in plays here.
-    class StandInPad : public PadDevice
-    {
-    public:
-        bool Read(Reading* reading) override
-        {
-            *reading = m_Reading;
-            return m_There;
-        }
-        bool m_There = true;
-        Reading m_Reading;
-    } stand;
+    StandInPad stand;
     m_Pad.SetDevice(&stand);
     stand.m_Reading.hat = SDL_HAT_LEFT;
     stand.m_Reading.use = true;
@@ -190,15 +145,12 @@ TEST_F(PadInputTest, APadPulledOutLetsGoOfAllItHeldAndOnePluggedInLaterPlays)
     m_Pad.Poll();
     EXPECT_EQ((Keys{"up left", "up space"}), Taken());
     EXPECT_FALSE(m_Pad.GetKeys().left || m_Pad.GetKeys().space) << "nothing to hand back after a pause";
-
-    // Another plugged in plays at once; its first axis, a trigger held
-    // down, walks nobody, whatever the last pad's stick did.
+    // The next one plays at once; its first axis, a trigger held down,
+    // walks nobody, however long the last pad's stick rested.
     stand.m_There = true;
-    for (Uint32 ms = 0; ms <= 200; ms += 16)
-    {
-        stand.m_Reading = Stick(0);
+    stand.m_Reading = PadInput::Reading();
+    for (int frame = 0; frame < 20; ++frame)
         m_Pad.Poll();
-    }
     stand.m_There = false;
     m_Pad.Poll();
     stand.m_There = true;
@@ -247,6 +199,7 @@ TEST_F(PadInputTest, AnAxisThatDoesNotKeepComingBackToRestInTheMiddleWalksNobody
         {"the same, slowly", false, slowSweep, 16},
         {"a trigger held still half-way, then pressed and let go", true, {32767, 0, -32768}, 16},
         {"a stick flicked across", true, {-32768, 32767}, 16},
+        {"a stick pushed after resting 99 ms", false, {0, 0, 0, 0, -32768}, 33},
     };
     for (const auto& c : cases)
     {

@@ -5,6 +5,7 @@
 #include "app/Program.h"
 
 #include "GameTest.h"
+#include "StandInPad.h"
 #include "TestSupport.h"
 #include "TestVoice.h"
 #include "app/GameLoop.h"
@@ -455,92 +456,64 @@ TEST_F(ProgramTest, KeysChosenInTheSettingsReachTheGameAsTheDefaultOnesAndRefusa
     }
 }
 
-TEST_F(ProgramTest, APausedGameWaitsForAnEventThePadTheNoticeOrALineToSay)
+TEST_F(ProgramTest, APausedGameWaitsForThePadTheNoticeOrALineToSay)
 {
-    // A clock on which the wait's sleeps pass at once; at each sleep the
-    // case may change the world, and past a minute an event ends a wait
-    // that would otherwise never end.
-    class InstantClock : public WaitClock
+    // A clock on which the wait's sleeps pass at once; at each the case may
+    // change the world, and past a minute a key ends a wait that would
+    // otherwise never end.
+    struct InstantClock : WaitClock
     {
-    public:
         Uint32 Now() override { return m_Now; }
         void Sleep(Uint32 ms) override
         {
             m_Now += ms;
-            if (m_At > 0 && m_Now >= m_At)
-            {
-                m_Then();
-                m_At = 0;
-            }
-            if (m_Now - m_Since > 60000)
-            {
-                ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, SDLK_x));
-            }
+            m_Then(m_Now);
+            if (m_Now > 60000)
+                testsupport::PushKey(SDL_KEYDOWN, SDLK_x);
         }
-        // Waits from now, doing then after ms.
-        void Wait(Uint32 ms, std::function<void()> then)
-        {
-            m_Since = m_Now;
-            m_At = m_Now + ms;
-            m_Then = std::move(then);
-            GameLoop::WaitWhilePaused(*this);
-        }
-        Uint32 Waited() const { return m_Now - m_Since; }
-
-    private:
-        Uint32 m_Now = 1000;
-        Uint32 m_Since = 0;
-        Uint32 m_At = 0;
-        std::function<void()> m_Then;
+        Uint32 m_Now = 0;
+        std::function<void(Uint32)> m_Then;
     } clock;
-    class StandInPad : public PadDevice
+    auto waited = [&clock](std::function<void(Uint32)> then)
     {
-    public:
-        bool Read(Reading* reading) override
-        {
-            reading->start = m_Start;
-            return true;
-        }
-        bool m_Start = false;
-    } pad;
+        clock.m_Now = 0;
+        clock.m_Then = std::move(then);
+        GameLoop::WaitWhilePaused(clock);
+        return clock.m_Now;
+    };
+    StandInPad pad;
     TestVoice voice;
     Program* program = Program::getInstance();
     program->GetPad().SetDevice(&pad);
     program->SetVoice(&voice);
     program->GetSpeech().SetOn(true);
 
-    // Paused and resumed with Start: the wait reads the pad.
-    pad.m_Start = true;
-    Frame();
-    pad.m_Start = false;
-    Frame();
+    // Paused with Start, and resumed with it: the wait reads the pad.
+    for (const bool start : {true, false})
+    {
+        pad.m_Reading.start = start;
+        Frame();
+    }
     ASSERT_TRUE(Paused());
-    voice.m_Said.clear();
-    voice.m_Speaking = false;
-    clock.Wait(500, [&pad] { pad.m_Start = true; });
-    EXPECT_EQ(500u, clock.Waited());
+    EXPECT_EQ(500u, waited([&pad](Uint32 now) { pad.m_Reading.start = now >= 500; }));
     Frame();
     EXPECT_FALSE(Paused());
-    pad.m_Start = false;
+    pad.m_Reading.start = false;
+    voice.m_Speaking = false;
     Frame();
 
-    // Paused while a line is being said: "Paused" is said once the voice
-    // is free.
-    voice.m_Speaking = true;
+    // Paused while "Resumed" is being said: "Paused" once the voice is free.
     Tap(SDLK_p);
-    ASSERT_TRUE(Paused());
-    clock.Wait(300, [&voice] { voice.m_Speaking = false; });
-    EXPECT_EQ(300u, clock.Waited());
+    EXPECT_EQ(300u, waited([&voice](Uint32 now) { voice.m_Speaking = now < 300; }));
     Frame();
     EXPECT_EQ("Paused", voice.m_Said.back());
 
     // The sound changed while paused: its notice goes after its two
-    // seconds, no event coming.
+    // seconds, with no event coming.
     voice.m_Speaking = false;
     Tap(SDLK_m);
     Frame();
-    clock.Wait(0, [] {});
-    EXPECT_EQ(2000u, clock.Waited());
+    EXPECT_EQ(2000u, waited([](Uint32) {}));
     Frame(2.0f);
     EXPECT_LE(program->GetOverlay().GetNoticeTimeLeft(), 0.0f);
     Tap(SDLK_m);

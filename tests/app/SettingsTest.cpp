@@ -8,7 +8,6 @@
 #include "core/Platform.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
@@ -300,16 +299,19 @@ TEST_F(SettingsTest, OnlyASmallRegularFileIsReadAndOneNotReadIsNeverWrittenOver)
     {
         const char* what;
         std::string make;
-        const char* stays; // the file's type and size, by stat
     } cases[] = {
-        {"a named pipe", "mkfifo " + m_Path, "fifo 0"},
-        {"the endless device", "ln -s /dev/zero " + m_Path, "character special file 0"},
-        {"a file of 300 MB", "truncate -s 300M " + m_Path, "regular file 314572800"},
-        {"a file just too long", "head -c 4097 /dev/zero | tr '\\0' '#' > " + m_Path, "regular file 4097"},
+        {"a named pipe", "mkfifo " + m_Path},
+        {"the endless device", "ln -s /dev/zero " + m_Path},
+        {"a file of 300 MB", "truncate -s 300M " + m_Path},
+        {"a file just too long", "head -c 4097 /dev/zero > " + m_Path},
     };
     for (const auto& c : cases)
     {
         ASSERT_EQ(0, std::system(("rm -f " + m_Path + " && " + c.make).c_str())) << c.what;
+        struct stat before
+        {
+        };
+        ASSERT_EQ(0, lstat(m_Path.c_str(), &before));
         SettingsKeeper keeper;
         testing::internal::CaptureStderr();
         keeper.Load(m_Path);
@@ -322,15 +324,15 @@ TEST_F(SettingsTest, OnlyASmallRegularFileIsReadAndOneNotReadIsNeverWrittenOver)
         }
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(1, std::count(said.begin(), said.end(), '\n')) << said;
-        EXPECT_NE(std::string::npos, said.find(m_Path)) << said;
-        EXPECT_NE(std::string::npos, said.find("not saved")) << said;
+        EXPECT_NE(std::string::npos, said.find(m_Path + " is")) << said;
         EXPECT_EQ(4, keeper.Get().m_Volume) << "play goes on with the change";
-        char stays[64] = {};
-        FILE* stat = popen(("stat -L -c '%F %s' " + m_Path).c_str(), "r");
-        ASSERT_NE(nullptr, stat);
-        EXPECT_NE(nullptr, std::fgets(stays, sizeof(stays), stat));
-        pclose(stat);
-        EXPECT_EQ(std::string(c.stays) + "\n", stays) << c.what;
+        struct stat after
+        {
+        };
+        ASSERT_EQ(0, lstat(m_Path.c_str(), &after));
+        EXPECT_TRUE(before.st_ino == after.st_ino && before.st_mtime == after.st_mtime &&
+                    before.st_size == after.st_size)
+            << c.what << " was written over";
     }
 }
 
