@@ -207,6 +207,9 @@ async function phone(game) {
   expect(/Tap to start/.test(words) && /hold/.test(words), `the phone's page says "${words}", not how to play by touch`);
   await game.page.touchscreen.tap(422, 60);
   await roomADrawn(game);
+  // iPhones wake a page's sound only as a tap ends.
+  const woken = await game.page.evaluate(() => window.soundResumedIn);
+  expect(woken.includes("touchend"), `the sound is woken in ${woken.join(", ") || "no event"}, not as the tap ends`);
   await controlsKeepClear(game);
 
   const fingers = new Fingers(game.page);
@@ -416,7 +419,18 @@ const CASES = {
   escape: { run: escape },
   time_limit: { run: timeLimit, prepare: speedUpClock },
   small_window: { run: smallWindow },
-  phone: { run: phone, device: PHONE },
+  phone: {
+    run: phone,
+    device: PHONE,
+    prepare: (page) => page.addInitScript(() => {
+      const resume = AudioContext.prototype.resume;
+      window.soundResumedIn = [];
+      AudioContext.prototype.resume = function () {
+        window.soundResumedIn.push(window.event?.type);
+        return resume.call(this);
+      };
+    }),
+  },
   pad_later: { run: padLater },
   settings_kept: { run: settingsKept },
   hidden_pauses: { run: hiddenPauses, device: PHONE, prepare: framesStop },
