@@ -2,14 +2,19 @@
 # emscripten (its own SDL 1.2 family, no downloads):
 #   make web         builds build-web/: index.html, flatmates.js, .wasm, .data
 #   make serve-web   serves it at http://localhost:8000/, to this machine only
-#   make test-web    plays it in Debian's Chromium and judges the canvas
-#   make bench-web   frames per second, time to the first frame, download size
+#   make test-web    plays it in Debian's Chromium and judges the canvas, then
+#                    a short visit in Firefox ESR and in WebKitGTK
+#   make bench-web   frames per second (in all three), time to the first
+#                    frame, download size
 #   make web-picture the README's pictures of it, docs/web.png and docs/phone.png
 
 WEB_DIR ?= build-web
 WEB_PACKAGES := emscripten cmake make
-# Chromium, driven from Node by playwright-core (tests/web/package.json).
-WEB_TEST_PACKAGES := $(WEB_PACKAGES) chromium nodejs
+# Chromium, driven from Node by playwright-core; Firefox ESR by puppeteer-core
+# over WebDriver BiDi; WebKitGTK's MiniBrowser (in its library's package)
+# through WebKitWebDriver and selenium-webdriver, on an X server of its own
+# (tests/web/package.json).
+WEB_TEST_PACKAGES := $(WEB_PACKAGES) chromium nodejs firefox-esr webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb
 # emscripten's optimiser needs the acorn parser of Debian's Node modules.
 WEB_ENV := NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 WEB_NODE_MODULES := tests/web/node_modules/.package-lock.json
@@ -26,6 +31,7 @@ serve-web: web
 
 test-web: test-web-deps web
 	node tests/web/run.mjs $(WEB_DIR)
+	node tests/web/engines.mjs $(WEB_DIR)
 
 bench-web: test-web-deps web
 	node bench/web_bench.mjs $(WEB_DIR)
