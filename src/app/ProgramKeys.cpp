@@ -1,9 +1,9 @@
 #include "app/ProgramKeys.h"
 
+#include "app/KeyNames.h"
 #include "app/Settings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
 namespace
@@ -33,10 +33,6 @@ const Choosable kChoosables[] = {
 };
 static_assert(std::size(kChoosables) == ProgramKeys::kChoosable, "every choosable action has its row");
 
-// Every key SDL numbers lies below SDLK_LAST (the browser's SDL has a name
-// for none of them, so there no choice is ever found).
-const int kLastNamed = static_cast<int>(SDLK_LAST);
-
 bool IsEnter(SDLKey sym)
 {
     return sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
@@ -45,26 +41,6 @@ bool IsEnter(SDLKey sym)
 bool IsDefaultKey(const Choosable& choosable, SDLKey sym)
 {
     return std::find(std::begin(choosable.keys), std::end(choosable.keys), sym) != std::end(choosable.keys);
-}
-
-std::string Lowered(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// The key SDL names so, whatever the letters' case; SDLK_UNKNOWN for none.
-SDLKey KeyNamed(const std::string& name)
-{
-    const std::string wanted = Lowered(name);
-    for (int sym = SDLK_UNKNOWN + 1; sym < kLastNamed; ++sym)
-    {
-        const std::string known = SDL_GetKeyName(static_cast<SDLKey>(sym));
-        if (known != "unknown key" && Lowered(known) == wanted)
-            return static_cast<SDLKey>(sym);
-    }
-    return SDLK_UNKNOWN;
 }
 
 // Whether choice a comes before choice b in the settings file.
@@ -143,7 +119,7 @@ std::vector<std::string> ProgramKeys::Choose(const Settings& settings)
         const std::string& name = settings.m_Keys[choosable].key;
         if (name.empty())
             continue;
-        chosen[choosable] = KeyNamed(name);
+        chosen[choosable] = KeyNames::Find(name);
         if (chosen[choosable] == SDLK_UNKNOWN)
             refused[choosable] = "names no key";
         else if (chosen[choosable] == SDLK_ESCAPE)
@@ -157,7 +133,7 @@ std::vector<std::string> ProgramKeys::Choose(const Settings& settings)
     {
         if (chosen[choosable] == SDLK_UNKNOWN || !KeptElsewhere(chosen, choosable, settings))
             continue;
-        refused[choosable] = std::string("gives ") + SDL_GetKeyName(chosen[choosable]) + " to two actions";
+        refused[choosable] = std::string("gives ") + KeyNames::Name(chosen[choosable]) + " to two actions";
         chosen[choosable] = SDLK_UNKNOWN;
         choosable = -1;
     }
@@ -198,7 +174,7 @@ const char* ProgramKeys::KeyName(int choosable) const
     for (const std::pair<SDLKey, SDLKey>& change : m_AsDefault)
     {
         if (change.second == standard)
-            return SDL_GetKeyName(change.first);
+            return KeyNames::Name(change.first);
     }
     return kChoosables[choosable].spoken;
 }

@@ -38,8 +38,8 @@ public:
     // The action of that name, or -1 when there is none.
     static int ChoosableNamed(const std::string& name);
 
-    // Gives each action the key the settings choose for it, found by SDL's
-    // name for the key (so only once the video is up). A name that is no
+    // Gives each action the key the settings choose for it, found by its
+    // SDL 1.2 name (KeyNames), the same in every build. A name that is no
     // key, Escape, or a key that another action keeps (chosen for it, or
     // one of its default keys while it has no chosen one) is refused and
     // the action keeps its default keys. Returns one line for each refused
@@ -49,8 +49,8 @@ public:
     // its action's default key, and a default key its action gave up
     // becomes SDLK_UNKNOWN, which nothing acts on. Other keys stay.
     SDLKey AsDefault(SDLKey sym) const;
-    // The key that does it now, to be said aloud: SDL's name for a chosen
-    // key, else the default key's name.
+    // The key that does it now, to be said aloud: the SDL 1.2 name of a
+    // chosen key, else the default key's name.
     const char* KeyName(int choosable) const;
 
     // What a key press or release does.

@@ -289,16 +289,31 @@ async function padLater(game) {
   await game.waitFor("the man walking right on the second pad", (s) => (s.manX() ?? 0) >= stopped + 60);
 }
 
-// The sound turned off stays off after a reload.
+// The sound turned off stays off after a reload, and keys chosen in the
+// settings the page keeps arrive as the keys they name: the keypad's 5
+// turns the sound on, "-" (Chrome's number for it is not SDL's) turns it
+// down, Return at the tomato uses it.
 async function settingsKept(game) {
   await game.start();
   await roomADrawn(game);
   await game.page.keyboard.press("m");
   await game.until("the sound off", () => game.page.evaluate(() => SDL.music.volume === 0));
+  await game.page.evaluate(() => {
+    const kept = Object.keys(localStorage).find((key) => /^flatmates:\/.*\/settings\.ini$/.test(key));
+    localStorage.setItem(kept, localStorage.getItem(kept) + "key.use=return\nkey.mute=[5]\n");
+  });
   await game.page.reload();
   await game.start();
   await roomADrawn(game);
   expect(await game.page.evaluate(() => SDL.music.volume === 0), "the sound is on again after a reload");
+  const volume = () => game.page.evaluate(() => SDL.music.volume);
+  await game.page.keyboard.press("Numpad5");
+  const on = await game.until("the sound on by the keypad's 5", volume);
+  await game.page.keyboard.press("Minus");
+  await game.until("the sound turned down by -", async () => (await volume()) < on);
+  await game.walkTo("Tomato");
+  await game.page.keyboard.press("Enter");
+  await game.waitFor("a caption on Return", (s) => s.captionPixels() > 50, 20000);
 }
 
 // While the page is hidden, no play time passes, he walks no further and
