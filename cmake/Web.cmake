@@ -25,10 +25,17 @@ set(FLATMATES_WEB_DIR ${CMAKE_CURRENT_SOURCE_DIR}/web)
 add_executable(flatmates src/app/main_web.cpp)
 set_target_properties(flatmates PROPERTIES SUFFIX ".js")
 target_link_libraries(flatmates PRIVATE flatmates_lib flatmates_warnings)
+# The whole content folder, at /assets in the page's file system; the game
+# starts in / and finds it there. File by file, in the order of their names,
+# so that the package's bytes do not hang on the order a folder lists them in.
+# A changed, new or removed file of assets/ links the game again.
+file(GLOB_RECURSE web_assets CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/assets/*)
+list(SORT web_assets)
+foreach(asset IN LISTS web_assets)
+  file(RELATIVE_PATH packed ${CMAKE_CURRENT_SOURCE_DIR} ${asset})
+  target_link_options(flatmates PRIVATE "SHELL:--preload-file ${asset}@/${packed}")
+endforeach()
 target_link_options(flatmates PRIVATE
-  # The whole content folder, at /assets in the page's file system; the game
-  # starts in / and finds it there.
-  "SHELL:--preload-file ${CMAKE_CURRENT_SOURCE_DIR}/assets@/assets"
   # Pictures are decoded by the browser while the content loads (the page's
   # IMG_Load takes only those); sounds are left to the game's loading.
   --use-preload-plugins
@@ -42,11 +49,14 @@ target_link_options(flatmates PRIVATE
   -sINVOKE_RUN=0
   "-sEXPORTED_RUNTIME_METHODS=['FS','callMain']"
   "-sEXPORTED_FUNCTIONS=['_main','_SDL_Quit']")
-# The content is packed by the link, so a changed, new or removed file of
-# assets/ links the game again.
-file(GLOB_RECURSE web_assets CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/assets/*)
 set_property(TARGET flatmates APPEND PROPERTY LINK_DEPENDS
   ${FLATMATES_WEB_DIR}/library_flatmates.js ${web_assets})
+# The content's id in the program, made from the content itself.
+add_custom_command(TARGET flatmates POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -DJS=${CMAKE_CURRENT_BINARY_DIR}/flatmates.js
+          -DDATA=${CMAKE_CURRENT_BINARY_DIR}/flatmates.data
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WebPackageId.cmake
+  VERBATIM)
 
 # The page of our own beside the program.
 add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/index.html
