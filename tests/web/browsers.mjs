@@ -61,6 +61,8 @@ export async function launchFirefox({ viewport = { width: 1280, height: 900 } } 
   const browser = await puppeteer.launch({
     browser: "firefox", executablePath: FIREFOX, headless: true, defaultViewport: viewport,
     extraPrefsFirefox: QUIET_FIREFOX,
+    // A fresh profile's first start is slow on a loaded machine.
+    timeout: 90000,
     // A release build takes another remote settings server only with this.
     env: { ...process.env, MOZ_REMOTE_SETTINGS_DEVTOOLS: "1" },
   });
