@@ -28,8 +28,10 @@ export function miniBrowser() {
 }
 
 // None of Firefox's own calls home, which on a closed network only fill the
-// log with refused connections (puppeteer's profile already turns off
-// updates, safe browsing, health reports and the remote blocklist).
+// log with refused connections. Puppeteer's profile turns off updates, safe
+// browsing and health reports; the remote settings (blocklists and the
+// like, which a fresh profile asks for a dozen times) are pointed at
+// nothing here.
 const QUIET_FIREFOX = {
   "app.normandy.enabled": false,
   "app.update.auto": false,
