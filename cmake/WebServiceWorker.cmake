@@ -1,8 +1,10 @@
 # Run by cmake/Web.cmake (cmake -P) once the game is linked and its page,
 # manifest and icons are beside it: writes the page's service worker from its
-# template, with the files it keeps and their SHA-256, and the name of its
-# cache, made of those hashes. Any change to any kept file names a new cache,
-# so a player's browser takes the whole new build in place of the old one.
+# template, with the files it keeps and their SHA-256, the name of its cache,
+# made of those hashes, and the page itself, whose bytes a first visit has
+# fetched before the worker is there to keep them. Any change to any kept
+# file names a new cache, so a player's browser takes the whole new build in
+# place of the old one.
 #
 #   DIR       the build folder the page is served from
 #   FILES     the kept files, relative to DIR, separated by commas
@@ -31,6 +33,13 @@ string(SHA256 build "${listing}")
 string(SUBSTRING "${build}" 0 16 FLATMATES_BUILD)
 list(JOIN entries ",\n" FLATMATES_FILES)
 set(FLATMATES_FILES "[\n${FLATMATES_FILES},\n]")
+# The page as a string in the worker's script.
+file(READ "${DIR}/index.html" page)
+string(REPLACE "\\" "\\\\" page "${page}")
+string(REPLACE "\"" "\\\"" page "${page}")
+string(REPLACE "\r" "\\r" page "${page}")
+string(REPLACE "\n" "\\n" page "${page}")
+set(FLATMATES_PAGE "\"${page}\"")
 # Its bytes change only with the build's (a browser takes a worker of other
 # bytes for a new build); its time is that of this run, so the build sees it
 # up to date.

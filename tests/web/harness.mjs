@@ -5,6 +5,7 @@
 // tests (run.mjs), the benchmark (bench/web_bench.mjs) and the README picture
 // (tools/web_picture.mjs).
 
+import { createHash } from "node:crypto";
 import { createServer } from "node:http";
 import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -294,12 +295,19 @@ const TYPES = {
   ".data": "application/octet-stream", ".png": "image/png",
 };
 
-// The built page from dir on a port of its own on localhost.
-export async function serve(dir) {
+// The built page from dir on a port of its own on localhost. It counts the
+// GETs of each file and the bytes it sends. Without etag it forbids keeping
+// anything (no-store), a server that helps no cache; with it, each file
+// carries an ETag and a request that names it is answered 304.
+export async function serve(dir, { etag = false } = {}) {
   const root = resolve(dir);
+  const gets = new Map();
+  let bytes = 0;
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
-    const file = resolve(root, "." + (path === "/" ? "/index.html" : path));
+    const name = path === "/" ? "/index.html" : path;
+    if (request.method === "GET") gets.set(name, (gets.get(name) || 0) + 1);
+    const file = resolve(root, "." + name);
     let body;
     try {
       if (!file.startsWith(root + "/")) throw new Error("outside");
@@ -309,15 +317,24 @@ export async function serve(dir) {
       response.end("not found");
       return;
     }
+    const tag = `"${createHash("sha256").update(body).digest("hex").slice(0, 16)}"`;
+    if (etag && request.headers["if-none-match"] === tag) {
+      response.writeHead(304, { ETag: tag });
+      response.end();
+      return;
+    }
     response.writeHead(200, {
       "Content-Type": TYPES[extname(file)] || "application/octet-stream",
-      "Cache-Control": "no-store",
+      ...(etag ? { ETag: tag } : { "Cache-Control": "no-store" }),
     });
+    bytes += body.length;
     response.end(body);
   });
   await new Promise((done) => server.listen(0, "127.0.0.1", done));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    gets,
+    bytes: () => bytes,
     close: () => new Promise((done) => server.close(done)),
   };
 }

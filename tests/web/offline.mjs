@@ -1,20 +1,32 @@
 // The game kept for play with no network: after one visit, the page's
 // service worker (sw.js) answers for every file of the build, so the page
-// reloads and plays offline.
+// reloads and plays offline. That first visit downloads each file once,
+// whether the server helps the browser's cache (an ETag) or forbids it.
 
 import { Failure, Game, launch, serve } from "./harness.mjs";
 
+const GAME_FILES = ["/index.html", "/flatmates.js", "/flatmates.wasm", "/flatmates.data"];
+
+export async function offline(buildDir) {
+  for (const etag of [false, true])
+    await visitThenGoOffline(buildDir, etag);
+}
+
 // In a browser of its own, the one that lets the page's worker run, so that
 // neither the kept game nor the lost network reaches any other case.
-export async function offline(buildDir) {
-  const server = await serve(buildDir);
+async function visitThenGoOffline(buildDir, etag) {
+  const server = await serve(buildDir, { etag });
   const browser = await launch({ serviceWorkers: "allow" });
+  const served = etag ? "with ETags" : "with no-store";
   try {
     const game = await Game.open(browser.context, server.url);
     await game.start();
     await game.waitFor("the kitchen (room a) online", (s) => s.showsRoom("a"));
-    await game.until("the page in the care of its service worker", () =>
-      game.page.evaluate(() => navigator.serviceWorker.controller !== null));
+    await game.until("the build kept whole by the page's service worker", () =>
+      game.page.evaluate(() => window.flatmates.kept));
+    const gets = [...server.gets];
+    if (gets.some(([, n]) => n > 1) || GAME_FILES.some((file) => server.gets.get(file) !== 1))
+      throw new Failure(`a first visit ${served} fetched ${JSON.stringify(gets)}`);
 
     // The browser's offline switch does not reach the worker's own fetches,
     // so the server goes as well.
