@@ -102,8 +102,8 @@ const RECORDER = `<script>(() => {
 })();</script>`;
 
 // The build as harness.mjs serves it, but for the recorder in the page at
-// "/". The service worker asks for index.html by name and checks its hash,
-// so that one is left as built.
+// "/", the one the test opens; every other address, index.html among them,
+// answers as built, so the page the service worker keeps is the build's.
 async function serveRecorded(dir) {
   const built = await serve(dir);
   const server = createServer(async (request, response) => {
