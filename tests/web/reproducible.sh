@@ -26,4 +26,4 @@ if [ "$before" != "$after" ]; then
   printf '%s\n' "$after" | diff "$dir/reproducible.before" - >&2 || true
   exit 1
 fi
-echo "the browser build is the same when linked again: cache $(grep -o '^const CACHE = .*' "$dir/sw.js")"
+echo "the browser build is the same when linked again (cache $(sed -n 's/^const CACHE = OURS + "\(.*\)";$/\1/p' "$dir/sw.js"))"
