@@ -295,14 +295,12 @@ const TYPES = {
   ".data": "application/octet-stream", ".png": "image/png",
 };
 
-// The built page from dir on a port of its own on localhost. It counts the
-// GETs of each file and the bytes it sends. Without etag it forbids keeping
-// anything (no-store), a server that helps no cache; with it, each file
-// carries an ETag and a request that names it is answered 304.
+// The built page from dir on a port of its own on localhost, counting the
+// GETs of each file. It forbids keeping anything (no-store), or with etag
+// gives each file an ETag and answers a request that names it with 304.
 export async function serve(dir, { etag = false } = {}) {
   const root = resolve(dir);
   const gets = new Map();
-  let bytes = 0;
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
     const name = path === "/" ? "/index.html" : path;
@@ -327,14 +325,12 @@ export async function serve(dir, { etag = false } = {}) {
       "Content-Type": TYPES[extname(file)] || "application/octet-stream",
       ...(etag ? { ETag: tag } : { "Cache-Control": "no-store" }),
     });
-    bytes += body.length;
     response.end(body);
   });
   await new Promise((done) => server.listen(0, "127.0.0.1", done));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
     gets,
-    bytes: () => bytes,
     close: () => new Promise((done) => server.close(done)),
   };
 }

@@ -1,29 +1,21 @@
 #!/bin/sh
 # The browser build gives the same bytes when it is linked again with nothing
 # changed, so its service worker keeps the name of its cache and no player
-# downloads the game again. Run by make test-web, after make web.
-#
-# usage: tests/web/reproducible.sh BUILD_DIR
+# downloads the game again. Run by make test-web, after make web:
+#   tests/web/reproducible.sh BUILD_DIR
 set -eu
 dir=$1
 kept() {
-  (cd "$dir" && sha256sum index.html flatmates.js flatmates.wasm flatmates.data sw.js \
-                          manifest.webmanifest icons/*.png)
+  (cd "$dir" && sha256sum index.html flatmates.js flatmates.wasm flatmates.data sw.js manifest.webmanifest icons/*)
 }
 cmake --build "$dir" >/dev/null
 before=$(kept)
-# Without the link's output the next build links again.
-rm "$dir/flatmates.js"
-built=$(cmake --build "$dir")
-if printf '%s\n' "$built" | grep -q "Building"; then
+rm "$dir/flatmates.js" # without the link's output the next build links again
+if cmake --build "$dir" | grep -q "Building"; then
   echo "reproducible.sh: the sources changed while it ran; run it again" >&2
   exit 1
-fi
-after=$(kept)
-if [ "$before" != "$after" ]; then
-  echo "the browser build is not the same when linked again:" >&2
-  printf '%s\n' "$before" >"$dir/reproducible.before"
-  printf '%s\n' "$after" | diff "$dir/reproducible.before" - >&2 || true
+elif [ "$before" != "$(kept)" ]; then
+  printf 'the browser build is not the same when linked again; before:\n%s\nafter:\n%s\n' "$before" "$(kept)" >&2
   exit 1
 fi
 echo "the browser build is the same when linked again (cache $(sed -n 's/^const CACHE = OURS + "\(.*\)";$/\1/p' "$dir/sw.js"))"

@@ -207,7 +207,6 @@ async function phone(game) {
   expect(/Tap to start/.test(words) && /hold/.test(words), `the phone's page says "${words}", not how to play by touch`);
   await game.page.touchscreen.tap(422, 60);
   await roomADrawn(game);
-  // iPhones wake a page's sound only as a tap ends.
   const woken = await game.page.evaluate(() => window.soundResumedIn);
   expect(woken.includes("touchend"), `the sound is woken in ${woken.join(", ") || "no event"}, not as the tap ends`);
   await controlsKeepClear(game);
@@ -245,8 +244,7 @@ async function controlsKeepClear(game) {
     const faults = await game.page.evaluate(async (roomShare) => {
       await new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
       const picture = document.getElementById("canvas").getBoundingClientRect();
-      const room = { left: picture.left, right: picture.right, top: picture.top,
-                     bottom: picture.top + picture.height * roomShare };
+      const room = { ...picture.toJSON(), bottom: picture.top + picture.height * roomShare };
       const boxes = [...document.querySelectorAll(".control")].map((c) => [c.id, c.getBoundingClientRect()]);
       const apart = (a, b) => a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
       return boxes.flatMap(([id, box], i) => [
@@ -289,10 +287,9 @@ async function padLater(game) {
   await game.waitFor("the man walking right on the second pad", (s) => (s.manX() ?? 0) >= stopped + 60);
 }
 
-// The sound turned off stays off after a reload, and keys chosen in the
-// settings the page keeps arrive as the keys they name: the keypad's 5
-// turns the sound on, "-" (Chrome's number for it is not SDL's) turns it
-// down, Return at the tomato uses it.
+// The sound turned off stays off after a reload; keys chosen in the kept
+// settings arrive as the keys they name: the keypad's 5 turns the sound on,
+// Return at the tomato uses; "-" (Chrome's number is not SDL's) turns it down.
 async function settingsKept(game) {
   await game.start();
   await roomADrawn(game);
@@ -317,10 +314,8 @@ async function settingsKept(game) {
 }
 
 // While the page is hidden, no play time passes, he walks no further and
-// the music waits; shown again, play goes on. On a phone, the use control
-// held over the hiding is let go and uses nothing: the browser runs no frames
-// while hidden (held back here as it would), so the release waits in the
-// queue with the return.
+// the music waits; shown again, play goes on. The use control held over the
+// hiding, with no frames run while hidden, uses nothing on the return.
 async function hiddenPauses(game) {
   await game.start();
   await roomADrawn(game);
@@ -439,11 +434,8 @@ const CASES = {
     device: PHONE,
     prepare: (page) => page.addInitScript(() => {
       const resume = AudioContext.prototype.resume;
-      window.soundResumedIn = [];
-      AudioContext.prototype.resume = function () {
-        window.soundResumedIn.push(window.event?.type);
-        return resume.call(this);
-      };
+      const woken = window.soundResumedIn = [];
+      AudioContext.prototype.resume = function () { woken.push(window.event?.type); return resume.call(this); };
     }),
   },
   pad_later: { run: padLater },
