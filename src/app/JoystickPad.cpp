@@ -1,6 +1,5 @@
 #include "app/JoystickPad.h"
 
-#include "app/PadInput.h"
 #include "core/Platform.h"
 
 JoystickPad::~JoystickPad()
@@ -65,7 +64,6 @@ bool JoystickPad::Read(Reading* reading)
         reading->stickX = SDL_JoystickGetAxis(m_pJoystick, 0);
     const int buttons = SDL_JoystickNumButtons(m_pJoystick);
     reading->use = buttons > 0 && SDL_JoystickGetButton(m_pJoystick, 0) != 0;
-    reading->start =
-        buttons > PadInput::kStartButton && SDL_JoystickGetButton(m_pJoystick, PadInput::kStartButton) != 0;
+    reading->start = buttons > kStartButton && SDL_JoystickGetButton(m_pJoystick, kStartButton) != 0;
     return true;
 }

@@ -11,6 +11,9 @@
 class JoystickPad : public PadDevice
 {
 public:
+    // Start on the usual pad layout (A, B, X, Y, LB, RB, Back, Start).
+    static const int kStartButton = 7;
+
     JoystickPad() = default;
     ~JoystickPad() override;
     JoystickPad(const JoystickPad&) = delete;

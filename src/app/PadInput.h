@@ -22,8 +22,6 @@ public:
     // than kRestSpread: a trigger swept through the middle does not.
     static const Uint32 kRestMs = 100;
     static const int kRestSpread = 1500;
-    // Start on the usual pad layout (A, B, X, Y, LB, RB, Back, Start).
-    static const int kStartButton = 7;
 
     using Reading = PadDevice::Reading;
 

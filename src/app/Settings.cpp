@@ -10,6 +10,7 @@ namespace
 {
 
 const char* const kFileName = "settings.ini";
+const char* const kNoFolder = "neither XDG_CONFIG_HOME nor HOME names a folder for settings";
 const char* const kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kNameLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-";
 
@@ -93,8 +94,7 @@ bool Settings::Load(const std::string& path, std::vector<std::string>* problems)
 {
     if (path.empty())
     {
-        problems->push_back("neither XDG_CONFIG_HOME nor HOME names a folder for settings; "
-                            "changes in play are not kept");
+        problems->push_back(std::string(kNoFolder) + "; changes in play are not kept");
         return false;
     }
     std::string text;
@@ -121,7 +121,7 @@ bool Settings::Save(const std::string& path, std::string* problem) const
 {
     if (path.empty())
     {
-        *problem = "neither XDG_CONFIG_HOME nor HOME names a folder for settings";
+        *problem = kNoFolder;
         return false;
     }
     const std::string folder = FolderOf(path);

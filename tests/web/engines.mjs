@@ -6,10 +6,8 @@
 //
 // usage: node tests/web/engines.mjs BUILD_DIR [firefox|webkit...]
 
-import { mkdirSync, writeFileSync } from "node:fs";
-import { join } from "node:path";
 import { ENGINES } from "./browsers.mjs";
-import { Failure, Game, START_X } from "./harness.mjs";
+import { Failure, Game, START_X, reportFailure } from "./harness.mjs";
 
 function expect(condition, message, screen = null) {
   if (!condition) throw new Failure(message, screen);
@@ -62,14 +60,7 @@ for (const engine of wanted.length ? wanted : Object.keys(ENGINES)) {
     console.log(`passed ${engine} in ${browser.name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
   } catch (error) {
     failed++;
-    console.log(`FAILED ${engine}${browser ? ` in ${browser.name}` : ""}: ${error.message}`);
-    if (!(error instanceof Failure)) console.log(error.stack);
-    if (error.shot) {
-      const dir = join(buildDir, "test-shots");
-      mkdirSync(dir, { recursive: true });
-      writeFileSync(join(dir, `${engine}.png`), error.shot.picture.toPng());
-      console.log(`  last picture of the canvas: ${join(dir, `${engine}.png`)}`);
-    }
+    reportFailure(buildDir, engine, error, browser ? `${engine} in ${browser.name}` : engine);
   } finally {
     await game?.page.close().catch(() => {});
     await browser?.close();

@@ -7,7 +7,7 @@
 
 import { createHash } from "node:crypto";
 import { createServer } from "node:http";
-import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from "node:fs";
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { extname, join, relative, resolve } from "node:path";
 import { PNG } from "pngjs";
@@ -44,6 +44,19 @@ export class Failure extends Error {
     super(message);
     this.shot = shot;
   }
+}
+
+// Says why a case failed and leaves the last picture of its canvas, if it
+// took one, in BUILD_DIR/test-shots/NAME.png; said, the case is NAME as
+// the label tells it.
+export function reportFailure(buildDir, name, error, label = name) {
+  console.log(`FAILED ${label}: ${error.message}`);
+  if (!(error instanceof Failure)) console.log(error.stack);
+  if (!error.shot) return;
+  const dir = join(buildDir, "test-shots");
+  mkdirSync(dir, { recursive: true });
+  writeFileSync(join(dir, `${name}.png`), error.shot.picture.toPng());
+  console.log(`  last picture of the canvas: ${join(dir, `${name}.png`)}`);
 }
 
 export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));

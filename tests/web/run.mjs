@@ -4,11 +4,11 @@
 //
 // usage: node tests/web/run.mjs BUILD_DIR [CASE...]
 
-import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
+import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import {
   CAPTION_AT, CAPTION_COLOUR, Failure, Fingers, Game, HEIGHT, PACE, PHONE, ROOM_BOTTOM, ROOM_TOP, START_X, WIDTH,
-  launch, serve, shareEqual, sleep,
+  launch, reportFailure, serve, shareEqual, sleep,
 } from "./harness.mjs";
 import { offline } from "./offline.mjs";
 
@@ -487,15 +487,8 @@ try {
       console.log(`passed ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
     } catch (error) {
       failed++;
-      console.log(`FAILED ${name}: ${error.message}`);
-      if (!(error instanceof Failure)) console.log(error.stack);
+      reportFailure(buildDir, name, error);
       if (game?.consoleErrors.length) console.log(`  console errors:\n  ${game.consoleErrors.join("\n  ")}`);
-      if (error.shot) {
-        const dir = join(buildDir, "test-shots");
-        mkdirSync(dir, { recursive: true });
-        writeFileSync(join(dir, `${name}.png`), error.shot.picture.toPng());
-        console.log(`  last picture of the canvas: ${join(dir, `${name}.png`)}`);
-      }
     } finally {
       await game?.page.close();
     }
