@@ -6,13 +6,21 @@ The game loops the track for as long as it runs, so the piece ends with
 the tonic chord dying away into silence and begins from silence: the loop
 point has no step in the waveform to click.
 
+It is levelled to a gated loudness a few dB under the sound effects'
+(tools/loudness.py), so that what the man does is heard over it.
+
 usage: gen_music.py OUTPUT.wav   (make_assets.sh encodes it to MP3)
 """
 
+import os
 import sys
 import wave
 
 import numpy as np
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import loudness  # noqa: E402
 
 RATE = 22050
 BAR = 4.8            # seconds per bar: adagio sostenuto, four beats of triplets
@@ -113,6 +121,7 @@ def render():
 
 def main(path):
     x = render()
+    x *= 10 ** ((loudness.MUSIC - loudness.loudness(x, RATE)) / 20)
     pcm = np.round(np.clip(x, -1, 1) * 32767).astype("<i2")
     with wave.open(path, "wb") as w:
         w.setnchannels(1)

@@ -1,4 +1,4 @@
-"""Synthesises the nine sound effects as 22050 Hz 16-bit mono WAV files.
+"""Synthesises the ten sound effects as 22050 Hz 16-bit mono WAV files.
 
 Everything is built from sine partials and filtered noise with a fixed
 random seed, so the files come out the same on every run.  The footsteps
@@ -6,6 +6,10 @@ and the running sink are played looping for as long as the man walks or
 the tap runs, so they are made periodic: their noise is shaped in the
 frequency domain (which wraps around by construction) and every event
 that would run past the end is folded back onto the start.
+
+Each effect is then scaled to one gated loudness (tools/loudness.py), not
+to one peak: a player who plays by ear compares them as he hears them, and
+by peak a long gulp of drink sounded far louder than a click of the lamp.
 """
 
 import os
@@ -14,8 +18,13 @@ import wave
 
 import numpy as np
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import loudness  # noqa: E402
+
 RATE = 22050
 PEAK = 0.8
+CEILING = 10 ** (-1 / 20)   # no effect peaks over -1 dBFS once levelled
 
 
 def t_axis(seconds):
@@ -199,9 +208,35 @@ def toaster(rng):
     return fade_edges(normalise(buf))
 
 
+def bump(rng):
+    # the man walks into the wall at the end of a room: a soft, dull body
+    # thud with no click, so it is not taken for a footstep or a switch; its
+    # weight lies over 100 Hz, where a laptop's or a phone's speaker still
+    # plays it
+    n = int(0.24 * RATE)
+    t = np.arange(n) / RATE
+    f = 75 + 55 * np.exp(-t / 0.03)                        # the thump sags as it lands
+    thump = np.sin(2 * np.pi * np.cumsum(f) / RATE) * env(n, 0.004, 0.05)
+    body = bandpass(noise(rng, n), 120, 700) * env(n, 0.003, 0.03)
+    wall = sum(np.sin(2 * np.pi * fw * t) * a for fw, a in ((190, 1.0), (300, 0.6), (430, 0.3)))
+    wall *= env(n, 0.003, 0.028) * 0.6
+    cloth = bandpass(noise(rng, n), 500, 2000) * env(n, 0.002, 0.012) * 0.15
+    return fade_edges(normalise(thump * 0.5 + body + wall + cloth))
+
+
+# New effects go at the end: each one's seed is its place in the list.
 SOUNDS = [("footsteps", footsteps), ("clock", clock), ("drink", drink), ("lamp", lamp),
           ("pills", pills), ("sink", sink), ("tv_off", tv_off), ("unplug", unplug),
-          ("toaster", toaster)]
+          ("toaster", toaster), ("bump", bump)]
+
+
+def level(name, x):
+    """Scales an effect to the loudness all the effects share."""
+    x = x * 10 ** ((loudness.EFFECTS - loudness.loudness(x, RATE)) / 20)
+    peak = np.max(np.abs(x))
+    if peak > CEILING:
+        sys.exit(f"{name}: at {loudness.EFFECTS:g} LUFS it peaks at {peak:.2f}, over {CEILING:.2f}")
+    return x
 
 
 def write_wav(path, x):
@@ -217,7 +252,7 @@ def main(out):
     os.makedirs(out, exist_ok=True)
     for i, (name, make) in enumerate(SOUNDS):
         rng = np.random.default_rng(1000 + i)
-        write_wav(os.path.join(out, name + ".wav"), make(rng))
+        write_wav(os.path.join(out, name + ".wav"), level(name, make(rng)))
 
 
 if __name__ == "__main__":
