@@ -18,6 +18,9 @@ get_target_property(web_sources flatmates_lib SOURCES)
 list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/app/FrameCap.cpp)
 # The desktop's speech service neither; the page speaks through the browser.
 list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/app/SpeechDispatcherVoice.cpp)
+# Nor the desktop's accessibility bus; the page's screen reader reads its
+# live region anyway.
+list(REMOVE_ITEM web_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/app/ScreenReader.cpp)
 set_target_properties(flatmates_lib PROPERTIES SOURCES "${web_sources}")
 
 set(FLATMATES_WEB_DIR ${CMAKE_CURRENT_SOURCE_DIR}/web)

@@ -83,6 +83,7 @@ advise() {
             libsdl-ttf2.0-dev) module=SDL_ttf ;;
             libsdl-gfx1.2-dev) module=SDL_gfx ;;
             libspeechd-dev) module=speech-dispatcher ;;
+            libglib2.0-dev) module=gio-2.0 ;;
             libgtest-dev) module=gtest ;;
             libsdl1.2-compat) continue ;; # the second provider is optional
             python3-pil) others="$others Pillow"; continue ;;

@@ -7,6 +7,7 @@
 #include "app/FrameCap.h"
 #include "app/GameLoop.h"
 #include "app/Program.h"
+#include "app/ScreenReader.h"
 #include "app/SpeechDispatcherVoice.h"
 
 #include <cstdio>
@@ -29,6 +30,10 @@ int main(int argc, char* argv[])
     // it be.
     SpeechDispatcherVoice voice;
     Program::getInstance()->SetVoice(&voice);
+    // A player whose desktop reads the screen to him hears the game from the
+    // start; the desktop is asked while the game starts, never holding it up.
+    ScreenReader screenReader;
+    screenReader.Ask();
     GameLoop loop;
     loop.Start(line);
     FrameCap cap(maxFps);
