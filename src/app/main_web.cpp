@@ -34,7 +34,9 @@ void BrowserFrame()
 const SDLKey kPageKeys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_SPACE, SDLK_p, SDLK_m};
 
 // The page's voice: the browser's own speech synthesis (Module.speech, in
-// the page), one line at a time.
+// the page), one line at a time. While it is on, it alone says the lines:
+// the page's live region keeps quiet, so a screen reader's voice does not
+// say each line over it.
 class PageVoice : public SpeechVoice
 {
 public:
@@ -45,10 +47,12 @@ public:
     }
     bool IsSpeaking() const override { return EM_ASM_INT(return Module.speech.speaking() ? 1 : 0) != 0; }
     void Stop() override { EM_ASM(Module.speech.stop()); }
+    void Rest() override { EM_ASM(Module.speech.rest()); }
+    void SetRate(int rate) override { EM_ASM({ Module.speech.rate($0); }, rate); }
 };
 
-// Every line, as it happens and whether speech is on or not, goes to the
-// page's live region, which screen readers read.
+// Every line, as it happens, goes to the page, which gives it to its live
+// region (screen readers read it) while the page's voice is not saying it.
 class PageLiveRegion : public SpeechListener
 {
 public:

@@ -30,17 +30,25 @@ async function noScroll(game) {
   expect(scrolled[2] <= 0, `the page is ${scrolled[2]} px taller than the window`);
 }
 
-// Played as a player meets it: focus, the start message, the kitchen
-// doubled pixel for pixel, the man at his start, walking at his pace.
+// The lines the voice was given (not the blank that wakes it), and the live region's.
+const heard = (game) => game.page.evaluate(() => ({
+  spoken: (window.spoken ?? []).filter(([line]) => line.trim()), said: document.getElementById("said").innerText }));
+
+// Played as a player meets it: the start message, the first Tab on Play with
+// speech, Enter on it; the kitchen doubled pixel for pixel, the man at his
+// start, walking at his pace, the voice alone saying the lines; T turns it off.
 async function lookAndWalk(game) {
   await game.waitState("ready");
-  const focused = await game.page.evaluate(() => document.activeElement && document.activeElement.id);
-  expect(focused === "canvas", `the keyboard goes to "${focused}", not to the canvas`);
   const message = await game.message();
   expect(/Press any key to start/.test(message), `the page says "${message}" before the start`);
   expect(/sound/i.test(message), "the page does not say that the sound starts with the first key");
+  await game.page.keyboard.press("Tab");
+  const first = await game.page.evaluate(() => [document.activeElement.innerText.slice(0, 60), canvas.role, canvas.ariaLabel]);
+  expect(/^Play with speech,application,Flatmates\..*arrows walk.*T speech/.test(first), `Tab, canvas: ${first}`);
 
-  await game.start("ArrowUp");
+  await game.start("Enter");
+  const focused = await game.page.evaluate(() => document.activeElement && document.activeElement.id);
+  expect(focused === "canvas", `the keyboard goes to "${focused}", not to the canvas`);
   // The first key starts the sound: the page's audio running, the music on.
   await game.until("the music playing after the first key", () => game.page.evaluate(() =>
     SDL.audioContext && SDL.audioContext.state === "running" && SDL.music.audio && !SDL.music.audio.paused));
@@ -56,6 +64,9 @@ async function lookAndWalk(game) {
                           standing.pictures.room("a").crop(0, 0, start, ROOM_BOTTOM - ROOM_TOP));
   expect(bare === 1, `only ${bare.toFixed(4)} of the bare kitchen matches environment_a.png doubled`, standing);
 
+  const { spoken, said } = await heard(game);
+  expect(/^Flatmates, in the kitchen/.test(spoken[0]?.[0]) && spoken[0][1] === 1 && said === "",
+         `with speech on the voice said ${JSON.stringify(spoken)}, the live region "${said}"`);
   await expectPace(game, start, () => game.page.keyboard.down("ArrowLeft"), () => game.page.keyboard.up("ArrowLeft"));
 
   const stopped = (await game.settle()).manX();
@@ -66,6 +77,8 @@ async function lookAndWalk(game) {
     await game.page.keyboard.up("ArrowRight");
   }
   await noScroll(game);
+  await game.page.keyboard.press("t");
+  await game.until("Speech off in the live region", async () => /Speech off/.test((await heard(game)).said));
 }
 
 // Held (press() to release()), left walks him on from start at his pace;
@@ -115,8 +128,9 @@ async function tour(game) {
   const fontReady = await game.page.evaluate(() => document.fonts.check('24px "assets/fonts/arial.ttf"'));
   expect(fontReady, "the captions' font, the game's own file, is not loaded in the page");
   // Screen readers hear what was within reach and the caption.
-  const said = await game.page.evaluate(() => document.getElementById("said").textContent);
+  const { said, spoken } = await heard(game);
   expect(/the tomato/.test(said) && /A tomato, nothing more/.test(said), `the page's live region holds "${said}"`);
+  expect(spoken.length === 0, `with speech off the voice said ${JSON.stringify(spoken)}`);
 
   // Out through the kitchen's hallway at its left end into the living room.
   await game.page.keyboard.down("ArrowLeft");
@@ -136,8 +150,13 @@ async function tour(game) {
   await noScroll(game);
 }
 
-async function visitOver(game) {
+// Said by the voice alone with speech on, else by the live region alone.
+async function visitOver(game, withSpeech = false) {
   await game.until("the end of the visit on the page", async () => (await game.state()) === "over", 60000);
+  const { spoken, said } = await heard(game);
+  expect(withSpeech ? spoken.at(-1)?.[0] === "The visit is over." && said === ""
+                    : spoken.length === 0 && said.endsWith("The visit is over."),
+         `at the end the voice said ${JSON.stringify(spoken.slice(-2))}, the live region "${said}"`);
   const message = await game.message();
   expect(/visit is over/i.test(message) && /reload/i.test(message),
          `the page says "${message}" at the end, not that the visit is over and how to come again`);
@@ -148,11 +167,13 @@ async function visitOver(game) {
   expect(after <= before + 1, `the game still draws frames after the end (${after - before} in 0.5 s)`);
 }
 
+// Started by a click on Play with speech.
 async function escape(game) {
-  await game.start();
+  await game.waitState("ready");
+  await game.page.getByRole("button", { name: "Play with speech" }).click();
   await roomADrawn(game);
   await game.page.keyboard.press("Escape");
-  await visitOver(game);
+  await visitOver(game, true);
   expect(await game.page.evaluate(() => !SDL.music.audio), "the music plays on after the visit is over");
 }
 
@@ -290,6 +311,7 @@ async function padLater(game) {
 // The sound turned off stays off after a reload; keys chosen in the kept
 // settings arrive as the keys they name: the keypad's 5 turns the sound on,
 // Return at the tomato uses; "-" (Chrome's number is not SDL's) turns it down.
+// Speech kept on at the fastest pace speaks every line at it.
 async function settingsKept(game) {
   await game.start();
   await roomADrawn(game);
@@ -297,7 +319,7 @@ async function settingsKept(game) {
   await game.until("the sound off", () => game.page.evaluate(() => SDL.music.volume === 0));
   await game.page.evaluate(() => {
     const kept = Object.keys(localStorage).find((key) => /^flatmates:\/.*\/settings\.ini$/.test(key));
-    localStorage.setItem(kept, localStorage.getItem(kept) + "key.use=return\nkey.mute=[5]\n");
+    localStorage.setItem(kept, localStorage.getItem(kept) + "key.use=return\nkey.mute=[5]\nspeech=1\nspeech_rate=5\n");
   });
   await game.page.reload();
   await game.start();
@@ -311,6 +333,8 @@ async function settingsKept(game) {
   await game.walkTo("Tomato");
   await game.page.keyboard.press("Enter");
   await game.waitFor("a caption on Return", (s) => s.captionPixels() > 50, 20000);
+  const paces = (await heard(game)).spoken.map(([, rate]) => rate.toFixed(2));
+  expect(paces.length > 0 && paces.every((pace) => pace === "1.70"), `speech_rate=5 spoke at ${paces}, not 1.7`);
 }
 
 // While the page is hidden, no play time passes, he walks no further and
@@ -362,6 +386,10 @@ function framesStop(page) {
       frame((time) => (window.framesStopped ? window.framesHeld.push(callback) : callback(time)));
   });
 }
+
+// The browser's voice stood in for: what it is given, and at what pace.
+const recordVoice = (page) => page.addInitScript(() => Object.defineProperty(window, "speechSynthesis", { value: {
+  speaking: false, pending: false, cancel: () => {}, speak: (u) => (window.spoken ??= []).push([u.text, u.rate]) } }));
 
 // ----------------------------------------------------------- bad conditions
 
@@ -477,7 +505,8 @@ try {
     const started = Date.now();
     if (device && !phoneBrowser)
       phoneBrowser = await launch(device);
-    const game = alone ? null : await Game.open((device ? phoneBrowser : browser).context, server.url, { prepare });
+    const game = alone ? null : await Game.open((device ? phoneBrowser : browser).context, server.url,
+                                                { prepare: (page) => recordVoice(page).then(() => prepare?.(page)) });
     try {
       await (alone ? run(buildDir) : run(game));
       // Console errors count everywhere but where a download is refused
