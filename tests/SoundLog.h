@@ -4,6 +4,7 @@
 #include "audio/SoundManager.h"
 #include "audio/SoundObserver.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -19,17 +20,20 @@ public:
         std::string m_File;
         int m_Loops;
         int m_Channel;
+        float m_Pan;
     };
 
     SoundLog() { SoundManager::getInstance()->SetObserver(this); }
     ~SoundLog() override { SoundManager::getInstance()->SetObserver(nullptr); }
 
-    void OnPlay(unsigned int id, const char* file, int loops, int channel) override
+    void OnPlay(unsigned int id, const char* file, int loops, int channel, float pan) override
     {
         const std::string name = file != nullptr ? file : "(no sound " + std::to_string(id) + ")";
-        m_Plays.push_back({id, name, loops, channel});
+        m_Plays.push_back({id, name, loops, channel, pan});
+        char panned[16];
+        std::snprintf(panned, sizeof(panned), "%+.2f", pan);
         m_Lines.push_back("play " + name + " loops " + std::to_string(loops) + " channel " +
-                          std::to_string(channel));
+                          std::to_string(channel) + " pan " + panned);
     }
     void OnHalt(int channel) override
     {

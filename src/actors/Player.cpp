@@ -62,7 +62,11 @@ void Player::HandleInput(const SDL_KeyboardEvent& event)
             // release handed on again in later frames finds m_PrevKeyDown
             // already false.
             if (!pressed && m_pCurrObj != nullptr && m_PrevKeyDown)
+            {
                 m_pCurrObj->HandleCollision();
+                if (PlayObserver::Get() != nullptr)
+                    PlayObserver::Get()->OnUse(m_pCurrObj, m_pCurrObj->m_On);
+            }
             break;
         default:
             break;
@@ -78,6 +82,7 @@ int Player::Update(float dt, LARGE_INTEGER now)
 
     const char room = StateTest::getInstance()->GetRoom();
     bool moving = false;
+    bool walled = false;
     // The bounds are tested before the step, so he may end one step past
     // them; the open ends of the flat are where the hallways take over.
     if (m_MoveLeft)
@@ -85,13 +90,26 @@ int Player::Update(float dt, LARGE_INTEGER now)
         moving = true;
         if (room != 'b' || m_X >= kRoomBLeftBound)
             m_X -= m_Speed * dt;
+        else
+            walled = true;
     }
     if (m_MoveRight)
     {
         moving = true;
         if (room != 'a' || m_X <= kRoomARightBound)
             m_X += m_Speed * dt;
+        else
+            walled = true;
     }
+    // Walking into the wall is heard once, as he meets it; the footsteps go
+    // on while he presses on.
+    if (walled && !m_AtWall)
+    {
+        SoundManager::getInstance()->PlaySnd(SoundManager::kBump, 0);
+        if (PlayObserver::Get() != nullptr)
+            PlayObserver::Get()->OnWall(room, room == 'a');
+    }
+    m_AtWall = walled;
 
     SoundManager* sound = SoundManager::getInstance();
     if (moving && m_StepChannel == -1)

@@ -74,6 +74,8 @@ private:
     bool m_MoveLeft;
     bool m_MoveRight;
     bool m_PrevKeyDown;
+    // Pressing into the end of the room, stopped there.
+    bool m_AtWall = false;
 };
 
 #endif

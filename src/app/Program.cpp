@@ -1,6 +1,9 @@
 #include "app/Program.h"
 
 #include "app/ScreenMode.h"
+#include "app/ScreenReader.h"
+#include "app/WhereLine.h"
+#include "audio/SoundManager.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "play/StateTest.h"
@@ -53,6 +56,8 @@ void Program::Start(bool speech)
     for (const std::string& refused : m_Keys.Choose(GetSettings()))
         std::fprintf(stderr, "flatmates: %s\n", refused.c_str());
     m_Sound.Set(GetSettings().m_Muted, GetSettings().m_Volume);
+    SoundManager::getInstance()->SetStereo(GetSettings().m_Stereo);
+    m_Speech.SetRate(GetSettings().m_SpeechRate);
     m_Overlay.Start();
     m_Pad.Open();
     static bool sayGoodbye = false;
@@ -68,10 +73,10 @@ void Program::SayStart()
     auto key = [this](const char* action) { return m_Keys.KeyName(ProgramKeys::ChoosableNamed(action)); };
     char line[Speech::kLineLength];
     std::snprintf(line, sizeof(line),
-                  "Flatmates, in %s. %s and %s walk, %s uses, %s pauses, %s turns the sound off, %s speech, "
-                  "escape ends the visit.",
+                  "Flatmates, in %s. %s and %s walk, %s uses, %s says where you are, %s repeats, %s pauses, "
+                  "%s turns the sound off, %s speech, escape ends the visit.",
                   Speech::RoomName(StateTest::getInstance()->GetRoom()), key("left"), key("right"),
-                  key("use"), key("pause"), key("mute"), key("speech"));
+                  key("use"), key("where"), key("repeat"), key("pause"), key("mute"), key("speech"));
     m_Speech.Say(line);
 }
 
@@ -99,6 +104,17 @@ bool Program::Take(SDL_Event& event)
     if (event.type == SDL_ACTIVEEVENT)
     {
         TakeFocus(event.active);
+        return true;
+    }
+    if (event.type == SDL_USEREVENT && event.user.code == ScreenReader::kOnEvent)
+    {
+        // The player's screen reader is on: he plays by ear, unless his
+        // settings say otherwise.
+        if (!GetSettings().m_SpeechChosen && !m_Speech.IsOn())
+        {
+            m_Speech.SetOn(true);
+            SayStart();
+        }
         return true;
     }
     if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
@@ -157,6 +173,13 @@ void Program::Act(ProgramKeys::Action action)
     case ProgramKeys::Action::kSpeech:
         ToggleSpeech();
         return;
+    case ProgramKeys::Action::kWhere:
+        WhereLine::Make(m_WhereLine, sizeof(m_WhereLine));
+        m_Speech.Answer(m_WhereLine);
+        return;
+    case ProgramKeys::Action::kRepeat:
+        m_Speech.Repeat();
+        return;
     }
     changed.m_Muted = m_Sound.IsMuted();
     changed.m_Volume = m_Sound.GetVolume();
@@ -187,6 +210,7 @@ void Program::ToggleSpeech()
     m_Speech.Say(m_Speech.IsOn() ? "Speech on" : "Speech off");
     Settings changed = GetSettings();
     changed.m_Speech = m_Speech.IsOn();
+    changed.m_SpeechChosen = true;
     m_Settings.Keep(changed);
 }
 

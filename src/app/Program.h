@@ -84,6 +84,8 @@ private:
     GamePause m_Pause;
     ProgramOverlay m_Overlay;
     Speech m_Speech;
+    // Made in place when asked for, so a press allocates nothing.
+    char m_WhereLine[Speech::kLineLength] = {};
 };
 
 #endif

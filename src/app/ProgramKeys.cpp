@@ -30,6 +30,9 @@ const Choosable kChoosables[] = {
     // Enter is fullscreen's only with Alt (Decide sees to that).
     {"fullscreen", ProgramKeys::Action::kFullscreen, {SDLK_F11, SDLK_RETURN, SDLK_KP_ENTER}, "F11"},
     {"speech", ProgramKeys::Action::kSpeech, {SDLK_t}, "T"},
+    // Keys the game leaves alone (R is its own).
+    {"where", ProgramKeys::Action::kWhere, {SDLK_w}, "W"},
+    {"repeat", ProgramKeys::Action::kRepeat, {SDLK_l}, "L"},
 };
 static_assert(std::size(kChoosables) == ProgramKeys::kChoosable, "every choosable action has its row");
 

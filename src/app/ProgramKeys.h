@@ -10,7 +10,8 @@ class Settings;
 
 // Which keys belong to the program rather than to the man, and what each
 // does: fullscreen (F11, Alt+Enter), pause (P), sound off and on (M), the
-// volume (- and =, the keypad's - and +) and speech (T). Each press acts
+// volume (- and =, the keypad's - and +), speech (T), where he stands (W)
+// and the last line again (L). Each press acts
 // once, however long the key is held or however often the system repeats
 // it. The player may give any action, his own walking and using too, a key
 // of his choice in the settings file; a chosen key is made the action's
@@ -27,13 +28,15 @@ public:
         kMute,
         kVolumeDown,
         kVolumeUp,
-        kSpeech
+        kSpeech,
+        kWhere,
+        kRepeat
     };
 
     // The actions a key can be chosen for, as the settings file names them
     // ("key.left=a"): left, right, use, pause, mute, volume_down,
-    // volume_up, fullscreen, speech.
-    static const int kChoosable = 9;
+    // volume_up, fullscreen, speech, where, repeat.
+    static const int kChoosable = 11;
     static const char* ChoosableName(int choosable);
     // The action of that name, or -1 when there is none.
     static int ChoosableNamed(const std::string& name);

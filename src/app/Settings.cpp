@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/SpeechVoice.h"
 #include "core/Platform.h"
 
 #include <cstdio>
@@ -19,12 +20,14 @@ std::string NewFile()
 {
     return "# Flatmates keeps the player's choices here; the game changes a line\n"
            "# when its setting changes in play and leaves the others as they are.\n"
+           "# Unless speech is chosen here (speech=0 or 1), it follows the\n"
+           "# desktop's screen reader. speech_rate goes from 1 (slow) to 5.\n"
            "fullscreen=0\nmute=0\nvolume=" +
-           std::to_string(Settings::kVolumeSteps) + "\nspeech=0\n";
+           std::to_string(Settings::kVolumeSteps) + "\nstereo=1\nspeech_rate=3\n";
 }
 
 // The settings that are not keys, in the order of Settings' known settings.
-const char* const kBasicNames[] = {"fullscreen", "mute", "volume", "speech"};
+const char* const kBasicNames[] = {"fullscreen", "mute", "volume", "speech", "stereo", "speech_rate"};
 
 std::string Trim(const std::string& text)
 {
@@ -43,14 +46,15 @@ bool ReadSwitch(const std::string& value, bool* out)
     return true;
 }
 
-bool ReadVolume(const std::string& value, int* out)
+// A whole number from lowest to highest.
+bool ReadStep(const std::string& value, int lowest, int highest, int* out)
 {
     if (value.empty() || value.size() > 2 || value.find_first_not_of("0123456789") != std::string::npos)
         return false;
-    const int volume = std::stoi(value);
-    if (volume > Settings::kVolumeSteps)
+    const int step = std::stoi(value);
+    if (step < lowest || step > highest)
         return false;
-    *out = volume;
+    *out = step;
     return true;
 }
 
@@ -159,7 +163,11 @@ std::string Settings::KnownValue(int known) const
     case 2:
         return std::to_string(m_Volume);
     case 3:
-        return m_Speech ? "1" : "0";
+        return !m_SpeechChosen ? "" : (m_Speech ? "1" : "0");
+    case 4:
+        return m_Stereo ? "1" : "0";
+    case 5:
+        return std::to_string(m_SpeechRate);
     default:
         return m_Keys[known - kBasics].key;
     }
@@ -174,9 +182,16 @@ bool Settings::SetKnown(int known, const std::string& value, int number)
     case 1:
         return ReadSwitch(value, &m_Muted);
     case 2:
-        return ReadVolume(value, &m_Volume);
+        return ReadStep(value, 0, kVolumeSteps, &m_Volume);
     case 3:
-        return ReadSwitch(value, &m_Speech);
+        if (!ReadSwitch(value, &m_Speech))
+            return false;
+        m_SpeechChosen = true;
+        return true;
+    case 4:
+        return ReadSwitch(value, &m_Stereo);
+    case 5:
+        return ReadStep(value, SpeechVoice::kSlowest, SpeechVoice::kFastest, &m_SpeechRate);
     default:
         // Whether it names a key is known once the video is up.
         m_Keys[known - kBasics] = KeyChoice{value, number};
@@ -262,5 +277,6 @@ bool Settings::operator==(const Settings& other) const
             return false;
     }
     return m_Fullscreen == other.m_Fullscreen && m_Muted == other.m_Muted && m_Volume == other.m_Volume &&
-           m_Speech == other.m_Speech;
+           m_Speech == other.m_Speech && m_SpeechChosen == other.m_SpeechChosen &&
+           m_Stereo == other.m_Stereo && m_SpeechRate == other.m_SpeechRate;
 }

@@ -2,13 +2,15 @@
 #define FLATMATES_APP_SETTINGS_H
 
 #include "app/ProgramKeys.h"
+#include "app/SpeechVoice.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
 // What the player chose and keeps from one run to the next: the window or
-// the whole screen, the sound on or off, its volume, speech, and the keys
+// the whole screen, the sound on or off, its volume, stereo, speech and its
+// pace, and the keys
 // he plays with. Kept as "name=value" lines in settings.ini, a file the
 // player may write himself: the game writes it only when the player changes
 // a setting in play, and then changes only that setting's line, leaving
@@ -24,6 +26,13 @@ public:
     bool m_Muted = false;
     int m_Volume = kVolumeSteps;
     bool m_Speech = false;
+    // Whether the file says speech=0 or 1; left unsaid, speech follows the
+    // desktop's screen reader.
+    bool m_SpeechChosen = false;
+    // Effects heard from where their thing stands, left or right.
+    bool m_Stereo = true;
+    // The voice's pace, SpeechVoice::kSlowest to kFastest.
+    int m_SpeechRate = SpeechVoice::kUsualRate;
 
     // A key the player chose for an action ("key.use=return"): SDL's name
     // for it as he wrote it, "" for the action's default keys, and the line
@@ -77,9 +86,9 @@ public:
     static std::string Printable(const std::string& text);
 
 private:
-    // The settings this game reads: fullscreen, mute, volume, speech, then
-    // a key for each choosable action.
-    static const int kBasics = 4;
+    // The settings this game reads: fullscreen, mute, volume, speech,
+    // stereo, speech_rate, then a key for each choosable action.
+    static const int kBasics = 6;
     static const int kKnown = kBasics + ProgramKeys::kChoosable;
 
     struct Blank

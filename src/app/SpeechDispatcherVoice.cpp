@@ -17,6 +17,10 @@ std::chrono::milliseconds LongestSaying(const char* line)
     return std::chrono::milliseconds(1500 + 120 * static_cast<long>(std::strlen(line)));
 }
 
+// How much faster or slower each step of the player's pace is, on
+// speech-dispatcher's scale of -100 to 100.
+const int kRateStep = 35;
+
 // The voice speech-dispatcher's word goes to: one connection a program.
 std::atomic<SpeechDispatcherVoice*> g_pConnected{nullptr};
 
@@ -137,6 +141,12 @@ void SpeechDispatcherVoice::Run()
         SPDConnection* connection = static_cast<SPDConnection*>(m_pConnection);
         if (connected && stop)
             spd_cancel(connection);
+        if (connected && hasLine && m_Rate != m_RateTold)
+        {
+            // speech-dispatcher's pace runs from -100 to 100, 0 its own.
+            m_RateTold = m_Rate;
+            spd_set_voice_rate(connection, (m_RateTold - kUsualRate) * kRateStep);
+        }
         if (connected && hasLine)
             said = spd_say(connection, SPD_TEXT, line);
 

@@ -27,6 +27,7 @@ public:
     void Say(const char* line) override;
     bool IsSpeaking() const override { return m_Speaking; }
     void Stop() override;
+    void SetRate(int rate) override { m_Rate = rate; }
 
     // speech-dispatcher's word, on a thread of its own, that a line was said
     // to its end or cut off.
@@ -46,6 +47,9 @@ private:
     size_t m_LastOver = 0;
     char m_Line[kLongestLine] = {};
     std::atomic<bool> m_Speaking{false};
+    // The pace asked for, and the one the service was last told.
+    std::atomic<int> m_Rate{kUsualRate};
+    int m_RateTold = kUsualRate;
     // speech-dispatcher's SPDConnection, kept out of this header (its own
     // header brings in half of glib).
     void* m_pConnection = nullptr;

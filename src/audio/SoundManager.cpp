@@ -10,7 +10,11 @@ const char* const kSoundPaths[SoundManager::kSoundCount] = {
     "assets/sounds/footsteps.wav", "assets/sounds/clock.wav",  "assets/sounds/drink.wav",
     "assets/sounds/lamp.wav",      "assets/sounds/pills.wav",  "assets/sounds/sink.wav",
     "assets/sounds/tv_off.wav",    "assets/sounds/unplug.wav", "assets/sounds/toaster.wav",
+    "assets/sounds/bump.wav",
 };
+
+// The mixer's full loudness on one side.
+const float kFullSide = 255.0f;
 
 const char* const kMusicPath = "assets/sounds/moonlightsonata.mp3";
 
@@ -97,13 +101,25 @@ void SoundManager::ResumeMusic()
         m_pObserver->OnMusicPaused(false);
 }
 
-int SoundManager::PlaySnd(unsigned int id, int loops)
+int SoundManager::PlaySnd(unsigned int id, int loops, float pan)
 {
     int channel = -1;
     if (id < m_Sounds.size() && m_Sounds[id].chunk != nullptr)
         channel = Mix_PlayChannelTimed(-1, m_Sounds[id].chunk, loops, -1);
+    if (!m_Stereo || pan != pan)
+        pan = 0.0f;
+    pan = pan < -1.0f ? -1.0f : (pan > 1.0f ? 1.0f : pan);
+    if (channel >= 0)
+    {
+        // A channel keeps its panning from one sound to the next, so every
+        // sound sets its own, centred included. The far side is turned
+        // down, the near one kept whole.
+        const float left = pan > 0.0f ? kFullSide * (1.0f - pan) : kFullSide;
+        const float right = pan < 0.0f ? kFullSide * (1.0f + pan) : kFullSide;
+        Mix_SetPanning(channel, static_cast<Uint8>(left + 0.5f), static_cast<Uint8>(right + 0.5f));
+    }
     if (m_pObserver != nullptr)
-        m_pObserver->OnPlay(id, GetSoundFile(id), loops, channel);
+        m_pObserver->OnPlay(id, GetSoundFile(id), loops, channel, pan);
     return channel;
 }
 

@@ -17,7 +17,9 @@ struct tSoundEffect
 };
 
 // The game's audio: the music that loops for the whole run and the table of
-// nine sound effects, addressed by id. Created on first use, never deleted.
+// sound effects, addressed by id. An effect may be panned towards where its
+// thing stands, so a player by ear hears which way it is. Created on first
+// use, never deleted.
 class SoundManager
 {
 public:
@@ -33,7 +35,8 @@ public:
         kTvOff = 6,
         kUnplug = 7,
         kToaster = 8,
-        kSoundCount = 9
+        kBump = 9,
+        kSoundCount = 10
     };
 
     static SoundManager* getInstance();
@@ -55,9 +58,12 @@ public:
     void PauseMusic();
     void ResumeMusic();
     // Plays a sound on the first free channel, loops extra times (-1 until
-    // halted). Returns the channel, or -1 for an id outside the table, a
-    // sound that did not load, or no free channel.
-    int PlaySnd(unsigned int id, int loops);
+    // halted), panned from -1 (all left) through 0 (centred) to 1 (all
+    // right) while stereo is on. Returns the channel, or -1 for an id outside
+    // the table, a sound that did not load, or no free channel.
+    int PlaySnd(unsigned int id, int loops, float pan = 0.0f);
+    // Off, every sound is centred whatever pan it is played with.
+    void SetStereo(bool stereo) { m_Stereo = stereo; }
     // Stops one channel; -1 would stop every channel.
     void HaltSound(int channel);
 
@@ -90,6 +96,7 @@ private:
     bool m_DeviceOpen = false;
     SoundObserver* m_pObserver = nullptr;
     bool m_MusicPausedBefore = false;
+    bool m_Stereo = true;
 };
 
 #endif

@@ -8,9 +8,10 @@ class SoundObserver
 public:
     virtual ~SoundObserver() = default;
     // A sound was asked for: its id, the file its table entry was loaded
-    // from (null for an id outside the table), the loops asked for and the
-    // channel the manager returned.
-    virtual void OnPlay(unsigned int id, const char* file, int loops, int channel) = 0;
+    // from (null for an id outside the table), the loops asked for, the
+    // channel the manager returned and the pan it was heard with (-1 left,
+    // 0 centred, 1 right).
+    virtual void OnPlay(unsigned int id, const char* file, int loops, int channel, float pan) = 0;
     // A channel was halted.
     virtual void OnHalt(int channel) = 0;
     // The music was started with this many loops (-1: for ever).

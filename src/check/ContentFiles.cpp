@@ -51,6 +51,7 @@ const std::vector<ContentFiles::File>& ContentFiles::All()
         {"assets/sounds/tv_off.wav", kSound},
         {"assets/sounds/unplug.wav", kSound},
         {"assets/sounds/toaster.wav", kSound},
+        {"assets/sounds/bump.wav", kSound},
         {"assets/sounds/moonlightsonata.mp3", kMusic},
     };
     // clang-format on

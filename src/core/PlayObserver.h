@@ -18,6 +18,13 @@ public:
     virtual void OnPassage(const BaseObject* passage, char room) = 0;
     // A caption came up with this text, whoever says it.
     virtual void OnCaption(const std::string& text) = 0;
+    // The man used the object; on is its state after the use.
+    virtual void OnUse(const BaseObject* object, bool on) = 0;
+    // The flat went dark (true) or was lit again (false).
+    virtual void OnDark(bool dark) = 0;
+    // He walked into the end of the room ('a' or 'b'): its right wall or its
+    // left.
+    virtual void OnWall(char room, bool right) = 0;
 
     // The one observer, or null.
     static PlayObserver* Get() { return m_pObserver; }

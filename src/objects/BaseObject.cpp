@@ -1,9 +1,11 @@
 #include "objects/BaseObject.h"
 
+#include "actors/Player.h"
 #include "audio/SoundManager.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"
+#include "play/StateTest.h"
 
 namespace
 {
@@ -15,6 +17,8 @@ const float kCaptionY = 500.0f;
 const unsigned char kCaptionRed = 76;
 const unsigned char kCaptionGreen = 48;
 const unsigned char kCaptionBlue = 64;
+// How far off, in pixels, a sound is heard wholly on one side.
+const float kPanWidth = 256.0f;
 } // namespace
 
 BaseObject::BaseObject(int id, const char* name, const char* offIcon, const char* onIcon)
@@ -64,7 +68,16 @@ void BaseObject::SwapIcon(const char* path)
         m_Icon->LoadImg(path);
 }
 
-void BaseObject::PlaySound(unsigned int id)
+int BaseObject::PlaySound(unsigned int id, int loops) const
 {
-    SoundManager::getInstance()->PlaySnd(id, 0);
+    // Panned by how far the thing's stretch of floor lies from the middle of
+    // his reach: a quarter of the screen away is all the way to one side.
+    float pan = 0.0f;
+    const Player* man = StateTest::getInstance()->GetPlayer();
+    if (man != nullptr)
+    {
+        const float hisMiddle = (man->GetColLeft() + man->GetColRight()) / 2.0f;
+        pan = ((m_ColStart + m_ColEnd) / 2.0f - hisMiddle) / kPanWidth;
+    }
+    return SoundManager::getInstance()->PlaySnd(id, loops, pan);
 }

@@ -40,6 +40,15 @@ public:
     // the name its table keeps beside the kind. Null until then.
     const char* GetSpokenName() const { return m_SpokenName; }
     void SetSpokenName(const char* name) { m_SpokenName = name; }
+    // What is said after a use that leaves it on, or off: its state and
+    // whatever else the use changed that the thing itself does not show.
+    // Null when a use changes nothing to be told (the tomato, a passage).
+    const char* GetSpokenState(bool on) const { return on ? m_SaidOn : m_SaidOff; }
+    void SetSpokenStates(const char* on, const char* off)
+    {
+        m_SaidOn = on;
+        m_SaidOff = off;
+    }
     // The room letter the collision query compares: 'a' or 'b'.
     char GetRoomLetter() const { return m_Room == kRoomA ? 'a' : 'b'; }
 
@@ -77,8 +86,9 @@ protected:
     // Shows the look of the object's state: the on icon and its picture in
     // the room when on, the off icon and no picture when off.
     void ShowLook();
-    // Plays a sound effect once.
-    static void PlaySound(unsigned int id);
+    // Plays a sound effect once (loops extra times, -1 until halted), heard
+    // from where the object stands beside the man. Returns the channel.
+    int PlaySound(unsigned int id, int loops = 0) const;
 
 private:
     // Loads another picture into the icon.
@@ -88,6 +98,8 @@ private:
     const char* m_OffIcon;
     const char* m_OnIcon;
     const char* m_SpokenName = nullptr;
+    const char* m_SaidOn = nullptr;
+    const char* m_SaidOff = nullptr;
 };
 
 #endif

@@ -34,8 +34,11 @@ struct FactoryRow
 {
     const char* m_Name;
     BaseObject* (*m_Make)();
-    // What it is called aloud, for a player who plays by ear.
+    // What it is called aloud, for a player who plays by ear, and what is
+    // said after a use leaves it on or off.
     const char* m_Spoken;
+    const char* m_SaidOn;
+    const char* m_SaidOff;
     // The object's switched-on look in the room, or null when it has none.
     const char* m_Picture;
     // The look has a lit and a dark frame, switched with the lights.
@@ -45,23 +48,28 @@ struct FactoryRow
     int m_Height;
 };
 
+// A use is told by the state it leaves; the lamp's plug and the record
+// player's also change what the ear cannot tell from the plug itself.
+const char* const kOn = "on";
+const char* const kOff = "off";
+
 // clang-format off
 const FactoryRow kFactoryTable[] = {
-    // name          class                  called aloud                   switched-on look                      dark frame, x, w, h
-    {"Outlet1",      Make<OutletObj1>,      "the lamp's plug",             "assets/lamp_unplug_light.png",       true,  460, 128, 128},
-    {"Outlet2",      Make<OutletObj2>,      "the television's plug",       "assets/tv_on_light.png",             true,  732, 256, 128},
-    {"Outlet3",      Make<OutletObj3>,      "the record player's plug",    "assets/phonographplug_on_light.png", true,  526, 128, 128},
-    {"Outlet4",      Make<OutletObj4>,      "the toaster's plug",          "assets/toasterplug_on.png",          false, 128, 128, 128},
-    {"Tomato",       Make<TomatoObj>,       "the tomato",                  nullptr,                              false, 0,   0,   0},
-    {"Sink",         Make<SinkObj>,         "the kitchen sink",            "assets/sink_on.png",                 false, 0,   128, 128},
-    {"Toaster",      Make<ToasterObj>,      "the toaster",                 "assets/toaster_on.png",              false, 128, 128, 128},
-    {"Drink",        Make<DrinkObj>,        "the drink",                   "assets/drink_on_light.png",          true,  310, 128, 128},
-    {"Clock",        Make<ClockObj>,        "the clock",                   "assets/clock_on.png",                false, 86,  128, 128},
-    {"Lamp",         Make<LampObj>,         "the lamp",                    "assets/lamp_on.png",                 false, 460, 128, 128},
-    {"Pills",        Make<PillsObj>,        "the pills",                   "assets/pills_on_light.png",          true,  676, 128, 128},
-    {"LightSwitch1", Make<LightSwitchObj1>, "the light switch",            nullptr,                              false, 0,   0,   0},
-    {"Hallway1",     Make<HallwayObj1>,     "the way to the living room",  nullptr,                              false, 0,   0,   0},
-    {"Hallway2",     Make<HallwayObj2>,     "the way to the kitchen",      nullptr,                              false, 0,   0,   0},
+    // name          class                  called aloud                   said on                   said off                        switched-on look                      dark frame, x, w, h
+    {"Outlet1",      Make<OutletObj1>,      "the lamp's plug",             "on, the lamp lights up", "off, the lamp goes out",       "assets/lamp_unplug_light.png",       true,  460, 128, 128},
+    {"Outlet2",      Make<OutletObj2>,      "the television's plug",       kOn,                      kOff,                           "assets/tv_on_light.png",             true,  732, 256, 128},
+    {"Outlet3",      Make<OutletObj3>,      "the record player's plug",    "on, the music stops",    "off, the music plays again",   "assets/phonographplug_on_light.png", true,  526, 128, 128},
+    {"Outlet4",      Make<OutletObj4>,      "the toaster's plug",          kOn,                      kOff,                           "assets/toasterplug_on.png",          false, 128, 128, 128},
+    {"Tomato",       Make<TomatoObj>,       "the tomato",                  nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
+    {"Sink",         Make<SinkObj>,         "the kitchen sink",            kOn,                      kOff,                           "assets/sink_on.png",                 false, 0,   128, 128},
+    {"Toaster",      Make<ToasterObj>,      "the toaster",                 kOn,                      kOff,                           "assets/toaster_on.png",              false, 128, 128, 128},
+    {"Drink",        Make<DrinkObj>,        "the drink",                   "open",                   "open",                         "assets/drink_on_light.png",          true,  310, 128, 128},
+    {"Clock",        Make<ClockObj>,        "the clock",                   kOn,                      kOff,                           "assets/clock_on.png",                false, 86,  128, 128},
+    {"Lamp",         Make<LampObj>,         "the lamp",                    kOn,                      kOff,                           "assets/lamp_on.png",                 false, 460, 128, 128},
+    {"Pills",        Make<PillsObj>,        "the pills",                   kOn,                      kOff,                           "assets/pills_on_light.png",          true,  676, 128, 128},
+    {"LightSwitch1", Make<LightSwitchObj1>, "the light switch",            kOn,                      kOff,                           nullptr,                              false, 0,   0,   0},
+    {"Hallway1",     Make<HallwayObj1>,     "the way to the living room",  nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
+    {"Hallway2",     Make<HallwayObj2>,     "the way to the kitchen",      nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
 };
 // clang-format on
 
@@ -138,6 +146,7 @@ void CollisionSystem::FakeFactory(float start, float end, std::string name, std:
 
     BaseObject* object = row->m_Make();
     object->SetSpokenName(row->m_Spoken);
+    object->SetSpokenStates(row->m_SaidOn, row->m_SaidOff);
     // The passages have no icon and no room of their own.
     const bool passage = object->GetOffIcon() == nullptr;
     if (!passage)

@@ -25,7 +25,7 @@ void SinkObj::HandleCollision()
     if (m_On)
     {
         // The water runs until the tap is turned off again.
-        m_SoundChannel = SoundManager::getInstance()->PlaySnd(SoundManager::kSink, -1);
+        m_SoundChannel = PlaySound(SoundManager::kSink, -1);
     }
     else if (m_SoundChannel != kNoChannel)
     {

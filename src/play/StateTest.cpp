@@ -3,6 +3,7 @@
 #include "actors/Player.h"
 #include "audio/SoundManager.h"
 #include "core/GameMain.h"
+#include "core/PlayObserver.h"
 #include "gfx/Sprite.h"
 #include "play/PlayConstants.h"
 
@@ -186,6 +187,8 @@ void StateTest::SetRoomDark(bool dark)
     m_bDark = dark;
     LoadRoomPicture();
     std::for_each(m_Sprites->begin(), m_Sprites->end(), SetDarkSprites(dark));
+    if (PlayObserver::Get() != nullptr)
+        PlayObserver::Get()->OnDark(dark);
 }
 
 void StateTest::GirlTalk()

@@ -12,6 +12,7 @@
 #include "play/PlayConstants.h"
 #include "play/StateTest.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -93,9 +94,16 @@ TEST_F(PlayerTest, RoomBoundsLetOneStepPastThenHold)
     EXPECT_FLOAT_EQ(-8.0f, m_Player.GetX());
     Frames(5, 0.05f);
     EXPECT_FLOAT_EQ(-8.0f, m_Player.GetX());
-    // Held against the wall he still walks on the spot.
+    // Held against the wall he still walks on the spot; he bumps into it
+    // once.
     EXPECT_TRUE(m_Player.IsMovingLeft());
     EXPECT_EQ(1, m_Sprite.GetCurrAnim());
+    const auto bumps = [this]()
+    {
+        const std::vector<unsigned int> ids = m_Sounds.Ids();
+        return std::count(ids.begin(), ids.end(), static_cast<unsigned int>(SoundManager::kBump));
+    };
+    EXPECT_EQ(1, bumps());
 
     SetEvent(SDL_KEYUP, SDLK_LEFT);
     Frames(1);
@@ -106,6 +114,7 @@ TEST_F(PlayerTest, RoomBoundsLetOneStepPastThenHold)
     EXPECT_FLOAT_EQ(904.0f, m_Player.GetX());
     Frames(5, 0.05f);
     EXPECT_FLOAT_EQ(904.0f, m_Player.GetX());
+    EXPECT_EQ(2, bumps());
 
     // Room a has no wall on the left: the hallway takes him out.
     SetEvent(SDL_KEYUP, SDLK_RIGHT);

@@ -65,6 +65,9 @@ Settings Changed()
     settings.m_Muted = true;
     settings.m_Volume = 3;
     settings.m_Speech = true;
+    settings.m_SpeechChosen = true;
+    settings.m_Stereo = false;
+    settings.m_SpeechRate = 5;
     settings.m_Keys[ProgramKeys::ChoosableNamed("use")].key = "enter";
     return settings;
 }
@@ -170,6 +173,7 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackAndTheFolderIsMade)
         settings.m_Volume = volume;
         settings.m_Muted = volume % 2 == 0;
         settings.m_Fullscreen = volume % 3 == 0;
+        settings.m_SpeechRate = 1 + volume % 5;
         ASSERT_TRUE(settings.Save(m_Path, &problem)) << problem;
         ASSERT_TRUE(read.Load(m_Path, &problems));
         EXPECT_TRUE(read == settings) << volume;
@@ -229,9 +233,13 @@ TEST_F(SettingsTest, ADamagedFileIsUsedAsFarAsItCanAndEveryLineThePlayerWroteSta
         // Without '=' a line is no setting, and stays as it was written.
         {"language\r\n[sound]\r\nmute = 0 \r\n; me\r\nfullscreen=2\r\n", " 1 2 5", "0 8  ",
          "language\r\n[sound]\r\nmute=1\r\n; me\r\nfullscreen=2\r\n"},
-        {"fullscreen=1\nvolume=99999999999999999999\nvolume=-1\nvolume=\nvolume=4x\nspeech=on\n",
-         " 2 3 4 5 6", "1 8  ",
-         "fullscreen=1\nvolume=99999999999999999999\nvolume=-1\nvolume=\nvolume=4x\nspeech=on\nmute=1\n"},
+        {"fullscreen=1\nvolume=99999999999999999999\nvolume=-1\nvolume=\nvolume=4x\nspeech=on\nspeech_rate="
+         "6\n"
+         "stereo=\n",
+         " 2 3 4 5 6 7 8", "1 8  ",
+         "fullscreen=1\nvolume=99999999999999999999\nvolume=-1\nvolume=\nvolume=4x\nspeech=on\nspeech_rate="
+         "6\n"
+         "stereo=\nmute=1\n"},
         {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), " 1 2 3", "0 8  ",
          std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\nmute=1\r\n", 25)},
         {"\x1b]0;owned\x07\x1b[2Jfullscreen=2", " 1", "0 8  ",

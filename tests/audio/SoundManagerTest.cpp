@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
@@ -21,6 +22,7 @@ const char* const kExpectedFiles[] = {
     "assets/sounds/footsteps.wav", "assets/sounds/clock.wav",  "assets/sounds/drink.wav",
     "assets/sounds/lamp.wav",      "assets/sounds/pills.wav",  "assets/sounds/sink.wav",
     "assets/sounds/tv_off.wav",    "assets/sounds/unplug.wav", "assets/sounds/toaster.wav",
+    "assets/sounds/bump.wav",
 };
 
 // The music lasts a little over a minute.
@@ -59,7 +61,7 @@ TEST_F(SoundManagerTest, BeforeInitNothingPlaysAndNothingBreaks)
     m_pSounds->PauseMusic();
     m_pSounds->ResumeMusic();
     m_pSounds->HaltSound(3);
-    EXPECT_EQ((std::vector<std::string>{"play (no sound 0) loops 0 channel -1", "music loops -1",
+    EXPECT_EQ((std::vector<std::string>{"play (no sound 0) loops 0 channel -1 pan +0.00", "music loops -1",
                                         "music paused", "music resumed", "halt channel 3"}),
               m_Lines);
 }
@@ -67,17 +69,30 @@ TEST_F(SoundManagerTest, BeforeInitNothingPlaysAndNothingBreaks)
 TEST_F(SoundManagerTest, EveryIdOfTheTablePlaysAndNoOtherDoes)
 {
     m_pSounds->Init();
-    ASSERT_EQ(9u, m_pSounds->GetSoundCount());
-    for (unsigned int id = 0; id < 9; ++id)
+    ASSERT_EQ(10u, m_pSounds->GetSoundCount());
+    for (unsigned int id = 0; id < 10; ++id)
     {
         const int channel = m_pSounds->PlaySnd(id, 0);
         EXPECT_GE(channel, 0) << "sound " << id;
         m_pSounds->HaltSound(channel);
     }
-    for (unsigned int id : {9u, 10u, 1000u, 0xffffffffu})
+    for (unsigned int id : {10u, 11u, 1000u, 0xffffffffu})
         EXPECT_EQ(-1, m_pSounds->PlaySnd(id, 0)) << id;
-    ASSERT_EQ(22u, m_Lines.size());
-    EXPECT_EQ("play (no sound 9) loops 0 channel -1", m_Lines[18]);
+    ASSERT_EQ(24u, m_Lines.size());
+    EXPECT_EQ("play (no sound 10) loops 0 channel -1 pan +0.00", m_Lines[20]);
+
+    // Panned as asked, within the two sides, unless stereo is off.
+    m_Lines.clear();
+    for (const float pan : {-0.25f, 3.0f, NAN})
+        m_pSounds->HaltSound(m_pSounds->PlaySnd(SoundManager::kBump, 0, pan));
+    m_pSounds->SetStereo(false);
+    m_pSounds->HaltSound(m_pSounds->PlaySnd(SoundManager::kBump, 0, -1.0f));
+    m_pSounds->SetStereo(true);
+    for (size_t line = 0; line < m_Lines.size(); line += 2)
+        m_Lines[line] = m_Lines[line].substr(m_Lines[line].find(" pan "));
+    EXPECT_EQ((std::vector<std::string>{" pan -0.25", "halt channel 0", " pan +1.00", "halt channel 0",
+                                        " pan +0.00", "halt channel 0", " pan +0.00", "halt channel 0"}),
+              m_Lines);
 }
 
 TEST_F(SoundManagerTest, ASoundWhoseFileIsMissingGivesNoChannel)
@@ -88,10 +103,10 @@ TEST_F(SoundManagerTest, ASoundWhoseFileIsMissingGivesNoChannel)
     m_pSounds->AddSound(SoundManager::kPills, nullptr);
     EXPECT_EQ(-1, m_pSounds->PlaySnd(SoundManager::kPills, 0));
     // Ids outside the table are not loaded anywhere.
-    m_pSounds->AddSound(9, "assets/sounds/pills.wav");
+    m_pSounds->AddSound(10, "assets/sounds/pills.wav");
     m_pSounds->AddSound(-1, "assets/sounds/pills.wav");
-    EXPECT_EQ(9u, m_pSounds->GetSoundCount());
-    EXPECT_EQ(-1, m_pSounds->PlaySnd(9, 0));
+    EXPECT_EQ(10u, m_pSounds->GetSoundCount());
+    EXPECT_EQ(-1, m_pSounds->PlaySnd(10, 0));
     // Loading it again brings it back.
     m_pSounds->AddSound(SoundManager::kPills, "assets/sounds/pills.wav");
     EXPECT_GE(m_pSounds->PlaySnd(SoundManager::kPills, 0), 0);
@@ -155,7 +170,7 @@ TEST_F(SoundManagerTest, EachIdPlaysTheSamplesOfItsOwnFile)
         m_pSounds->HaltSound(channel);
         Mix_FreeChunk(expected);
     }
-    // Nine different sounds: no two files of the table are one recording.
+    // Different sounds: no two files of the table are one recording.
     for (unsigned int a = 0; a < std::size(kExpectedFiles); ++a)
         for (unsigned int b = a + 1; b < std::size(kExpectedFiles); ++b)
         {
@@ -202,6 +217,6 @@ TEST_F(SoundManagerTest, QuitLeavesTheManagerAsBeforeInit)
     m_pSounds->HaltSound(-1);
 
     m_pSounds->Init();
-    EXPECT_EQ(9u, m_pSounds->GetSoundCount());
+    EXPECT_EQ(10u, m_pSounds->GetSoundCount());
     EXPECT_GE(m_pSounds->PlaySnd(SoundManager::kSink, -1), 0);
 }

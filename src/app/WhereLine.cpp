@@ -1,0 +1,116 @@
+#include "app/WhereLine.h"
+
+#include "actors/Player.h"
+#include "app/Speech.h"
+#include "objects/BaseObject.h"
+#include "objects/CollisionSystem.h"
+#include "play/StateTest.h"
+
+#include <cstdio>
+
+namespace
+{
+
+// Things listed on one side at most; a flat has fewer.
+const int kListed = 24;
+const float kRoomWidth = 1024.0f;
+// How far along the room, in fifths, in words; the ends are named apart.
+const char* const kAlong[] = {nullptr, "left of the middle", "in the middle", "right of the middle", nullptr};
+
+float Middle(const BaseObject& object)
+{
+    return (object.m_ColStart + object.m_ColEnd) / 2.0f;
+}
+
+const char* Called(const BaseObject& object)
+{
+    return object.GetSpokenName() != nullptr ? object.GetSpokenName() : object.GetName().c_str();
+}
+
+// Appends to the line as far as it fits.
+void Append(char* line, size_t size, size_t* used, const char* format, const char* text)
+{
+    if (*used + 1 >= size)
+        return;
+    const int wrote = std::snprintf(line + *used, size - *used, format, text);
+    if (wrote > 0)
+        *used += static_cast<size_t>(wrote) < size - *used ? static_cast<size_t>(wrote) : size - *used - 1;
+}
+
+// The things on one side of x, nearest first.
+int Side(char room, float x, bool left, const BaseObject* within, const BaseObject** found)
+{
+    int count = 0;
+    for (const BaseObject* object : CollisionSystem::getInstance()->GetObjects())
+    {
+        if (object == within || count == kListed || !WhereLine::IsInRoom(*object, room) ||
+            (Middle(*object) < x) != left)
+            continue;
+        // Nearest first: a few things, sorted as they come.
+        int at = count++;
+        const float distance = left ? x - Middle(*object) : Middle(*object) - x;
+        while (at > 0 && (left ? x - Middle(*found[at - 1]) : Middle(*found[at - 1]) - x) > distance)
+        {
+            found[at] = found[at - 1];
+            --at;
+        }
+        found[at] = object;
+    }
+    return count;
+}
+
+} // namespace
+
+bool WhereLine::IsInRoom(const BaseObject& object, char room)
+{
+    if (object.GetOffIcon() != nullptr)
+        return object.GetRoomLetter() == room;
+    // His reach goes a step past the bounds the rooms stop him at.
+    const float step = Player::kReachRight - Player::kReachLeft;
+    if (room == 'a')
+        return object.m_ColStart <= Player::kRoomARightBound + Player::kReachRight + step;
+    return object.m_ColEnd >= Player::kRoomBLeftBound + Player::kReachLeft - step;
+}
+
+bool WhereLine::FlatmateOnLeft()
+{
+    const Player* man = StateTest::getInstance()->GetPlayer();
+    return man == nullptr || !(man->GetX() < StateTest::kGirlX);
+}
+
+void WhereLine::Make(char* line, size_t size)
+{
+    line[0] = '\0';
+    StateTest* play = StateTest::getInstance();
+    const Player* man = play->GetPlayer();
+    if (man == nullptr || size == 0)
+        return;
+    const char room = play->GetRoom();
+    const float x = (man->GetColLeft() + man->GetColRight()) / 2.0f;
+    int fifth = static_cast<int>(x / (kRoomWidth / 5.0f));
+    fifth = fifth < 0 ? 0 : (fifth > 4 ? 4 : fifth);
+    size_t used = 0;
+    Append(line, size, &used, "%s, ", Speech::RoomName(room));
+    if (fifth == 0)
+        Append(line, size, &used, "%s.", room == 'b' ? "near the left wall" : "near the left end");
+    else if (fifth == 4)
+        Append(line, size, &used, "%s.", room == 'a' ? "near the right wall" : "near the right end");
+    else
+        Append(line, size, &used, "%s.", kAlong[fifth]);
+
+    const BaseObject* within = man->GetCurrObj();
+    if (within != nullptr)
+        Append(line, size, &used, " Within reach: %s.", Called(*within));
+    const BaseObject* found[kListed];
+    for (const bool left : {true, false})
+    {
+        const int count = Side(room, x, left, within, found);
+        Append(line, size, &used, left ? " To your left: %s" : " To your right: %s",
+               count == 0 ? "nothing" : Called(*found[0]));
+        for (int i = 1; i < count; ++i)
+            Append(line, size, &used, ", %s", Called(*found[i]));
+        Append(line, size, &used, "%s", ".");
+    }
+    if (room == 'b')
+        Append(line, size, &used, " Your flatmate is to your %s.", FlatmateOnLeft() ? "left" : "right");
+}
