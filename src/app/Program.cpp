@@ -144,7 +144,7 @@ void Program::Update(float dt)
 
 void Program::Act(ProgramKeys::Action action)
 {
-    Settings changed = GetSettings();
+    bool fullscreen = GetSettings().m_Fullscreen;
     switch (action)
     {
     case ProgramKeys::Action::kGame:
@@ -156,7 +156,7 @@ void Program::Act(ProgramKeys::Action action)
         m_Speech.Say(m_Pause.IsPaused() ? "Paused" : "Resumed");
         return;
     case ProgramKeys::Action::kFullscreen:
-        changed.m_Fullscreen = ScreenMode::Toggle();
+        fullscreen = ScreenMode::Toggle();
         break;
     case ProgramKeys::Action::kMute:
         m_Sound.ToggleMute();
@@ -181,6 +181,9 @@ void Program::Act(ProgramKeys::Action action)
         m_Speech.Repeat();
         return;
     }
+    // Kept only once something changed: the settings' copy allocates.
+    Settings changed = GetSettings();
+    changed.m_Fullscreen = fullscreen;
     changed.m_Muted = m_Sound.IsMuted();
     changed.m_Volume = m_Sound.GetVolume();
     m_Settings.Keep(changed);

@@ -10,6 +10,7 @@
 #include "TestVoice.h"
 #include "app/GameLoop.h"
 #include "app/ScreenMode.h"
+#include "app/ScreenReader.h"
 #include "app/WaitClock.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
@@ -519,4 +520,28 @@ TEST_F(ProgramTest, APausedGameWaitsForThePadTheNoticeOrALineToSay)
     Tap(SDLK_m);
     Tap(SDLK_p);
     program->SetVoice(nullptr);
+}
+
+TEST_F(ProgramTest, TheScreenReadersWordTurnsSpeechOnUnlessThePlayerChoseOtherwise)
+{
+    const std::string path = KeepSettings();
+    const auto screenReaderOn = [this]()
+    {
+        SDL_Event event{};
+        event.type = SDL_USEREVENT;
+        event.user.code = ScreenReader::kOnEvent;
+        ASSERT_EQ(0, SDL_PushEvent(&event));
+        Frame();
+    };
+    screenReaderOn();
+    EXPECT_TRUE(Program::getInstance()->GetSpeech().IsOn());
+    EXPECT_EQ("", ReadAll(path)) << "no choice of the player's, nothing written";
+    // Turned off by the player, it stays off however the desktop reads.
+    Tap(SDLK_t);
+    EXPECT_NE(std::string::npos, ReadAll(path).find("\nspeech=0\n"));
+    Program::ResetInstance();
+    Program::getInstance()->LoadSettings(path);
+    Program::getInstance()->Start();
+    screenReaderOn();
+    EXPECT_FALSE(Program::getInstance()->GetSpeech().IsOn());
 }

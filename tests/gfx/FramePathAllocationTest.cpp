@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "app/GameLoop.h"
 #include "app/Program.h"
+#include "app/SpeechVoice.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
 #include "gfx/FontRender.h"
@@ -180,14 +181,25 @@ TEST_F(FramePathTest, AnOwnedCaptionIsDeletedWhenItExpiresAndAnotherIsNot)
     g_pWatched = nullptr;
 }
 
-TEST_F(FramePathTest, PausedFramesWithTheProgramsNoticesAllocateNothing)
+TEST_F(FramePathTest, PausedFramesWithTheProgramsNoticesAndLinesAllocateNothing)
 {
+    // Says each line in a frame, keeping nothing.
+    class QuickVoice : public SpeechVoice
+    {
+    public:
+        void Wake() override {}
+        void Say(const char* line) override { m_Said += line != nullptr ? 1 : 0; }
+        bool IsSpeaking() const override { return false; }
+        void Stop() override {}
+        int m_Said = 0;
+    } voice;
     testsupport::UseRepositoryContent();
     GameMain* game = GameMain::getInstance();
     SDL_Surface* oldScreen = game->getSurface();
     game->SetSurface(m_pScreen);
     Program* program = Program::getInstance();
-    program->Start();
+    program->SetVoice(&voice);
+    program->Start(true);
     // The pause and a sound change come in as keys; their texts are made
     // then, not in the frames that show them.
     ASSERT_TRUE(testsupport::PushKey(SDL_KEYDOWN, SDLK_p));
@@ -204,11 +216,22 @@ TEST_F(FramePathTest, PausedFramesWithTheProgramsNoticesAllocateNothing)
     ASSERT_NE(nullptr, program->GetOverlay().GetNotice()->GetSurface());
 
     g_NewCalls = 0;
+    const int said = voice.m_Said;
     for (int i = 0; i < 1000; ++i)
     {
+        // Where he stands, and the last lines again, asked for now and then.
+        if (i % 100 == 0)
+        {
+            for (const SDLKey key : {SDLK_w, SDLK_l})
+            {
+                testsupport::PushKey(SDL_KEYDOWN, key);
+                testsupport::PushKey(SDL_KEYUP, key);
+            }
+        }
         GameLoop::Step(0.016f, 0);
     }
     EXPECT_EQ(0, g_NewCalls);
+    EXPECT_EQ(said + 20, voice.m_Said);
     EXPECT_LE(program->GetOverlay().GetNoticeTimeLeft(), 0.0f) << "the notice went on the way";
 
     Program::ResetInstance();
