@@ -267,47 +267,41 @@ TEST_F(ByEarTest, EveryThingInBothRoomsIsFoundByEarAndUsedAndItsStateHeard)
 TEST_F(ByEarTest, EachUseIsFollowedByTheThingsNewStateAndTheFlatsLights)
 {
     SpeechLog heard;
-    // Each thing used twice: the last line each use makes, its state and
-    // whether the flat is dark after it.
-    const struct
-    {
-        const char* thing;
-        const char* first;
-        const char* second;
-        bool on;   // after the first use; the second turns it back
-        bool dark; // after the first use; the second lights it again
-    } cases[] = {
-        {"the lamp's plug", "on, the lamp lights up", "off, the lamp goes out", true, false},
-        {"the television's plug", "on", "off", true, false},
-        {"the record player's plug", "on, the music stops", "off, the music plays again", true, false},
-        {"the toaster's plug", "on", "off", true, false},
-        {"the tomato", "* A tomato, nothing more. *", "* A tomato, nothing more. *", true, false},
-        {"the kitchen sink", "on", "off", true, false},
-        {"the toaster", "on", "off", true, false},
-        {"the drink", "open", "open", true, false},
-        {"the clock", "on", "off", true, false},
-        {"the lamp", "on", "off", true, false},
-        {"the pills", "on", "off", true, false},
-        {"the light switch", "on, the lights go out in the flat", "off, the lights come on in the flat", true,
-         true},
+    // Each thing used twice: the last line each use makes. The first turns
+    // it on (the light switch darkens the flat), the second off again (the
+    // drink stays open).
+    const char* const cases[][3] = {
+        {"the lamp's plug", "on, the lamp lights up", "off, the lamp goes out"},
+        {"the television's plug", "on", "off"},
+        {"the record player's plug", "on, the music stops", "off, the music plays again"},
+        {"the toaster's plug", "on", "off"},
+        {"the tomato", "* A tomato, nothing more. *", "* A tomato, nothing more. *"},
+        {"the kitchen sink", "on", "off"},
+        {"the toaster", "on", "off"},
+        {"the drink", "open", "open"},
+        {"the clock", "on", "off"},
+        {"the lamp", "on", "off"},
+        {"the pills", "on", "off"},
+        {"the light switch", "on, the lights go out in the flat", "off, the lights come on in the flat"},
     };
     for (const auto& c : cases)
     {
-        BaseObject* object = m_Things.at(c.thing);
+        const std::string thing = c[0];
+        BaseObject* object = m_Things.at(thing);
         StateTest::getInstance()->SetRoom(object->GetRoomLetter());
         const float middle = (object->m_ColStart + object->m_ColEnd) / 2.0f;
         StateTest::getInstance()->GetPlayer()->SetPos(
             middle - (Player::kReachLeft + Player::kReachRight) / 2.0f, START_Y);
         Frame();
-        ASSERT_EQ(object, StateTest::getInstance()->GetPlayer()->GetCurrObj()) << c.thing;
+        ASSERT_EQ(object, StateTest::getInstance()->GetPlayer()->GetCurrObj()) << thing;
         for (const int use : {1, 2})
         {
             heard.m_Lines.clear();
             Press(SDLK_SPACE);
-            ASSERT_FALSE(heard.m_Lines.empty()) << c.thing;
-            EXPECT_EQ(use == 1 ? c.first : c.second, heard.m_Lines.back()) << c.thing << " use " << use;
-            EXPECT_EQ(use == 1 ? c.on : c.thing == std::string("the drink"), object->m_On) << c.thing;
-            EXPECT_EQ(use == 1 && c.dark, StateTest::getInstance()->IsDark()) << c.thing;
+            ASSERT_FALSE(heard.m_Lines.empty()) << thing;
+            EXPECT_EQ(c[use], heard.m_Lines.back()) << thing << " use " << use;
+            EXPECT_EQ(use == 1 || thing == "the drink", object->m_On) << thing;
+            EXPECT_EQ(use == 1 && thing == "the light switch", StateTest::getInstance()->IsDark()) << thing;
         }
     }
 }
