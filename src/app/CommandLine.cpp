@@ -1,5 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "app/Settings.h"
+#include "core/Platform.h"
+#include "core/Words.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +11,20 @@
 namespace
 {
 const char* const kMaxFpsOption = "--max-fps";
+const char* const kLanguageOption = "--language";
+
+// The option's value: after '=' in the same word, or the next word. Null,
+// and *arg untouched, when the word is another option.
+const char* Value(const char* option, int argc, char** argv, int* arg)
+{
+    const size_t length = std::strlen(option);
+    const char* word = argv[*arg];
+    if (std::strncmp(word, option, length) != 0 || (word[length] != '=' && word[length] != '\0'))
+        return nullptr;
+    if (word[length] == '=')
+        return word + length + 1;
+    return *arg + 1 < argc ? argv[++*arg] : "";
+}
 } // namespace
 
 bool CommandLine::ReadRate(const char* text, int* rate)
@@ -39,6 +57,15 @@ bool CommandLine::Parse(int argc, char** argv)
             m_Screen = Screen::kWindow;
         else if (std::strcmp(arg, "--speech") == 0)
             m_Speech = true;
+        else if (const char* language = Value(kLanguageOption, argc, argv, &i))
+        {
+            if (language[0] == '\0')
+            {
+                m_Error = std::string(kLanguageOption) + " needs a language, such as de or pt_BR";
+                return false;
+            }
+            m_Language = language;
+        }
         else if (std::strcmp(arg, kMaxFpsOption) == 0 ||
                  (std::strncmp(arg, kMaxFpsOption, maxFpsLength) == 0 && arg[maxFpsLength] == '='))
         {
@@ -66,9 +93,25 @@ bool CommandLine::Parse(int argc, char** argv)
     return true;
 }
 
+void CommandLine::UseLanguage(const std::string& kept) const
+{
+    std::string unknown;
+    const std::string language = Words::Choose(m_Language, kept, Words::Shipped(), &unknown);
+    if (!unknown.empty())
+        std::fprintf(stderr, "flatmates: no words in the language \"%s\"; playing in English\n",
+                     Settings::Printable(unknown.substr(0, 40)).c_str());
+    if (!Words::Use(language, Words::Folders(platform::ExecutableDirectory())))
+        std::fprintf(stderr, "flatmates: the words in \"%s\" are missing; playing in English\n",
+                     language.c_str());
+}
+
 int CommandLine::Answer(int argc, char** argv)
 {
-    if (!Parse(argc, argv))
+    const bool parsed = Parse(argc, argv);
+    // The usage in the player's language; the settings file is not read
+    // for it.
+    UseLanguage("");
+    if (!parsed)
     {
         std::fprintf(stderr, "flatmates: %s\n%s", m_Error.c_str(), Usage());
         return 2;

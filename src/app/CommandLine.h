@@ -49,7 +49,15 @@ public:
     // Whether to start fullscreen, given what the settings keep.
     bool StartFullscreen(bool kept) const;
 
-    // The usage: every option and every key.
+    // The language --language asked for ("" when none was).
+    const std::string& GetLanguage() const { return m_Language; }
+    // Plays in the language chosen here, else in the settings' (kept), else
+    // the environment's: reads its words. A choice with no words, or words
+    // that cannot be read, is said in one line on stderr and play goes on
+    // in English.
+    void UseLanguage(const std::string& kept) const;
+
+    // The usage: every option and every key, in the language in play.
     static const char* Usage();
     // The game's version, as the build names it.
     static const char* Version();
@@ -60,6 +68,7 @@ private:
     Screen m_Screen = Screen::kKept;
     bool m_Speech = false;
     int m_MaxFps = 0;
+    std::string m_Language;
     std::string m_Error;
 };
 

@@ -22,6 +22,7 @@ void GameLoop::Start(const CommandLine& line)
 
     Program* program = Program::getInstance();
     program->LoadSettings(Settings::DefaultPath());
+    line.UseLanguage(program->GetSettings().m_Language);
     GameMain* game = GameMain::getInstance();
     game->SetStartFullscreen(line.StartFullscreen(program->GetSettings().m_Fullscreen));
     game->InitGame();

@@ -27,7 +27,9 @@ std::string NewFile()
 }
 
 // The settings that are not keys, in the order of Settings' known settings.
-const char* const kBasicNames[] = {"fullscreen", "mute", "volume", "speech", "stereo", "speech_rate"};
+const char* const kBasicNames[] = {"fullscreen", "mute",        "volume",  "speech",
+                                   "stereo",     "speech_rate", "language"};
+const char* const kLanguageLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_@.-";
 
 std::string Trim(const std::string& text)
 {
@@ -168,6 +170,8 @@ std::string Settings::KnownValue(int known) const
         return m_Stereo ? "1" : "0";
     case 5:
         return std::to_string(m_SpeechRate);
+    case 6:
+        return m_Language;
     default:
         return m_Keys[known - kBasics].key;
     }
@@ -192,6 +196,14 @@ bool Settings::SetKnown(int known, const std::string& value, int number)
         return ReadSwitch(value, &m_Stereo);
     case 5:
         return ReadStep(value, SpeechVoice::kSlowest, SpeechVoice::kFastest, &m_SpeechRate);
+    case 6:
+        // A locale's name ("de", "pt_BR", "ru_RU.UTF-8"), which other tools
+        // may read as well.
+        if (value.empty() || value.size() > 32 ||
+            value.find_first_not_of(kLanguageLetters) != std::string::npos)
+            return false;
+        m_Language = value;
+        return true;
     default:
         // Whether it names a key is known once the video is up.
         m_Keys[known - kBasics] = KeyChoice{value, number};

@@ -33,6 +33,8 @@ public:
     bool m_Stereo = true;
     // The voice's pace, SpeechVoice::kSlowest to kFastest.
     int m_SpeechRate = SpeechVoice::kUsualRate;
+    // The language to play in ("de", "pt_BR"), "" for the environment's.
+    std::string m_Language;
 
     // A key the player chose for an action ("key.use=return"): SDL's name
     // for it as he wrote it, "" for the action's default keys, and the line
@@ -87,8 +89,8 @@ public:
 
 private:
     // The settings this game reads: fullscreen, mute, volume, speech,
-    // stereo, speech_rate, then a key for each choosable action.
-    static const int kBasics = 6;
+    // stereo, speech_rate, language, then a key for each choosable action.
+    static const int kBasics = 7;
     static const int kKnown = kBasics + ProgramKeys::kChoosable;
 
     struct Blank
