@@ -1,6 +1,7 @@
 #include "app/SpeechDispatcherVoice.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -120,6 +121,14 @@ bool SpeechDispatcherVoice::Connect()
 
 void SpeechDispatcherVoice::Run()
 {
+    // libspeechd writes to the service's socket as to any file: were the
+    // service to go away as a line is handed over, the signal for the broken
+    // connection would end the whole game. On this thread (and on the reader
+    // libspeechd starts from it) the write only fails, and the line is lost.
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
     std::unique_lock<std::mutex> lock(m_Mutex);
     for (;;)
     {
