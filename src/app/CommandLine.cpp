@@ -61,7 +61,7 @@ bool CommandLine::Parse(int argc, char** argv)
         {
             if (language[0] == '\0')
             {
-                m_Error = std::string(kLanguageOption) + " needs a language, such as de or pt_BR";
+                m_Error = Words::Fill(_("%s needs a language, such as de or pt_BR"), kLanguageOption);
                 return false;
             }
             m_Language = language;
@@ -74,19 +74,19 @@ bool CommandLine::Parse(int argc, char** argv)
                 rate = argv[++i];
             if (rate == nullptr)
             {
-                m_Error = std::string(kMaxFpsOption) + " needs a number of frames per second";
+                m_Error = Words::Fill(_("%s needs a number of frames per second"), kMaxFpsOption);
                 return false;
             }
             if (!ReadRate(rate, &m_MaxFps))
             {
-                m_Error = std::string(kMaxFpsOption) + " \"" + rate + "\" is not a whole number from " +
-                          std::to_string(kMinFps) + " to " + std::to_string(kMaxFps);
+                m_Error = Words::Fill(_("%s \"%s\" is not a whole number from %d to %d"), kMaxFpsOption, rate,
+                                      kMinFps, kMaxFps);
                 return false;
             }
         }
         else
         {
-            m_Error = std::string("unknown option \"") + arg + "\"";
+            m_Error = Words::Fill(_("unknown option \"%s\""), arg);
             return false;
         }
     }
@@ -98,11 +98,14 @@ void CommandLine::UseLanguage(const std::string& kept) const
     std::string unknown;
     const std::string language = Words::Choose(m_Language, kept, Words::Shipped(), &unknown);
     if (!unknown.empty())
-        std::fprintf(stderr, "flatmates: no words in the language \"%s\"; playing in English\n",
-                     Settings::Printable(unknown.substr(0, 40)).c_str());
+        std::fprintf(stderr, "flatmates: %s\n",
+                     Words::Fill(_("no words in the language \"%s\"; playing in English"),
+                                 Settings::Printable(unknown.substr(0, 40)).c_str())
+                         .c_str());
     if (!Words::Use(language, Words::Folders(platform::ExecutableDirectory())))
-        std::fprintf(stderr, "flatmates: the words in \"%s\" are missing; playing in English\n",
-                     language.c_str());
+        std::fprintf(
+            stderr, "flatmates: %s\n",
+            Words::Fill(_("the words in \"%s\" are missing; playing in English"), language.c_str()).c_str());
 }
 
 int CommandLine::Answer(int argc, char** argv)
@@ -145,49 +148,56 @@ bool CommandLine::StartFullscreen(bool kept) const
 
 const char* CommandLine::Usage()
 {
-    return "usage: flatmates [OPTION]...\n"
-           "Walk a man through a flat of two rooms and use what is within his reach.\n"
-           "\n"
-           "Options:\n"
-           "  --fullscreen      start over the whole screen\n"
-           "  --window          start in a 1024x768 window\n"
-           "  --speech          speech on for this run, whatever the settings keep\n"
-           "  --max-fps N       draw at most N frames a second (also --max-fps=N, or the\n"
-           "                    environment's FLATMATES_MAX_FPS=N); by default as many\n"
-           "                    as the machine can\n"
-           "  --help            show this help and leave\n"
-           "  --version         show the version and leave\n"
-           "\n"
-           "Keys:\n"
-           "  Left, Right       walk\n"
-           "  Space             use the thing within reach (on release)\n"
-           "  R                 the time-jump key: reserved, changes nothing yet\n"
-           "  F11, Alt+Enter    fullscreen or window\n"
-           "  P                 pause and resume; losing the window's focus pauses too\n"
-           "  M                 sound off and on, music and effects together\n"
-           "  -  =              volume down and up in eight steps (keypad - and + too)\n"
-           "  T                 speech on and off: what is within reach, what each use\n"
-           "                    did, rooms, walls and captions said aloud\n"
-           "  W                 say where he stands and what lies either side\n"
-           "  L                 say the last line again; again, the one before\n"
-           "  Escape            end the run; so does closing the window\n"
-           "\n"
-           "Gamepad (the first one found):\n"
-           "  d-pad, left stick walk\n"
-           "  first button      use (press and release, like Space)\n"
-           "  Start             pause and resume\n"
-           "\n"
-           "Fullscreen, sound on or off, the volume and speech are kept in\n"
-           "$XDG_CONFIG_HOME/flatmates/settings.ini (~/.config/flatmates/settings.ini\n"
-           "when XDG_CONFIG_HOME is not set), written whenever one of them changes.\n"
-           "Speech not chosen there follows the desktop's screen reader. There too:\n"
-           "stereo=0 centres every sound; speech_rate=1 (slow) to 5 (fast), 3 usual.\n"
-           "The keys can be chosen there too, each by its SDL name (key.left=a):\n"
-           "key.left, key.right, key.use, key.pause, key.mute, key.volume_down,\n"
-           "key.volume_up, key.fullscreen, key.speech, key.where, key.repeat.\n"
-           "\n"
-           "A run ends with status 1 (Escape, the window closed, or 300 seconds of play);\n"
-           "a usage error ends with status 2.\n";
+    // Made again in the language in play each time it is asked for.
+    static std::string usage;
+    usage = _("usage: flatmates [OPTION]...");
+    usage += "\n";
+    usage += _("Walk a man through a flat of two rooms and use what is within his reach.");
+    usage += "\n\n";
+    usage += _("Options:\n"
+               "  --fullscreen      start over the whole screen\n"
+               "  --window          start in a 1024x768 window\n"
+               "  --speech          speech on for this run, whatever the settings keep\n"
+               "  --language CODE   play in that language (de, fr, es, pt_BR, ru, ja; also\n"
+               "                    --language=CODE, or language= in the settings file);\n"
+               "                    by default the environment's\n"
+               "  --max-fps N       draw at most N frames a second (also --max-fps=N, or the\n"
+               "                    environment's FLATMATES_MAX_FPS=N); by default as many\n"
+               "                    as the machine can\n"
+               "  --help            show this help and leave\n"
+               "  --version         show the version and leave");
+    usage += "\n\n";
+    usage += _("Keys:\n"
+               "  Left, Right       walk\n"
+               "  Space             use the thing within reach (on release)\n"
+               "  R                 the time-jump key: reserved, changes nothing yet\n"
+               "  F11, Alt+Enter    fullscreen or window\n"
+               "  P                 pause and resume; losing the window's focus pauses too\n"
+               "  M                 sound off and on, music and effects together\n"
+               "  -  =              volume down and up in eight steps (keypad - and + too)\n"
+               "  T                 speech on and off: what is within reach, what each use\n"
+               "                    did, rooms, walls and captions said aloud\n"
+               "  W                 say where he stands and what lies either side\n"
+               "  L                 say the last line again; again, the one before\n"
+               "  Escape            end the run; so does closing the window");
+    usage += "\n\n";
+    usage += _("Gamepad (the first one found):\n"
+               "  d-pad, left stick walk\n"
+               "  first button      use (press and release, like Space)\n"
+               "  Start             pause and resume");
+    usage += "\n\n";
+    usage += _("Fullscreen, sound on or off, the volume and speech are kept in\n"
+               "$XDG_CONFIG_HOME/flatmates/settings.ini (~/.config/flatmates/settings.ini\n"
+               "when XDG_CONFIG_HOME is not set), written whenever one of them changes.\n"
+               "Speech not chosen there follows the desktop's screen reader. There too:\n"
+               "stereo=0 centres every sound; speech_rate=1 (slow) to 5 (fast), 3 usual.\n"
+               "The keys can be chosen there too, each by its SDL name (key.left=a):\n"
+               "key.left, key.right, key.use, key.pause, key.mute, key.volume_down,\n"
+               "key.volume_up, key.fullscreen, key.speech, key.where, key.repeat.");
+    usage += "\n\n";
+    usage += _("A run ends with status 1 (Escape, the window closed, or 300 seconds of play);\n"
+               "a usage error ends with status 2.\n");
+    return usage.c_str();
 }
 
 const char* CommandLine::Version()

@@ -1,6 +1,7 @@
 #include "app/ContentDirectory.h"
 
 #include "core/Platform.h"
+#include "core/Words.h"
 
 #include <cstdio>
 
@@ -48,7 +49,9 @@ bool ContentDirectory::Use()
     std::string looked;
     for (const std::string& folder : candidates)
         looked += (looked.empty() ? "" : ", ") + folder;
-    std::fprintf(stderr, "flatmates: no assets/ folder found (looked in %s); playing without content\n",
-                 looked.c_str());
+    std::fprintf(
+        stderr, "flatmates: %s\n",
+        Words::Fill(_("no assets/ folder found (looked in %s); playing without content"), looked.c_str())
+            .c_str());
     return false;
 }

@@ -1,6 +1,7 @@
 #include "app/FrameCap.h"
 
 #include "app/CommandLine.h"
+#include "core/Words.h"
 
 static_assert(CommandLine::kMinFps >= FPS_LOWER_LIMIT && CommandLine::kMaxFps <= FPS_UPPER_LIMIT,
               "every cap the command line takes is one the frame-rate manager keeps");
@@ -13,9 +14,9 @@ int FrameCap::RequestedRate(int commandLineRate, const char* environment, std::s
     if (environment == nullptr || *environment == '\0' || CommandLine::ReadRate(environment, &rate))
         return rate;
     if (error != nullptr)
-        *error = std::string("FLATMATES_MAX_FPS \"") + environment + "\" is not a whole number from " +
-                 std::to_string(CommandLine::kMinFps) + " to " + std::to_string(CommandLine::kMaxFps) +
-                 "; running uncapped";
+        *error =
+            Words::Fill(_("FLATMATES_MAX_FPS \"%s\" is not a whole number from %d to %d; running uncapped"),
+                        environment, CommandLine::kMinFps, CommandLine::kMaxFps);
     return 0;
 }
 

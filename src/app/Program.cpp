@@ -6,6 +6,7 @@
 #include "audio/SoundManager.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
+#include "core/Words.h"
 #include "play/StateTest.h"
 
 #include <cstdio>
@@ -72,11 +73,15 @@ void Program::SayStart()
     // chosen key by its own name.
     auto key = [this](const char* action) { return m_Keys.KeyName(ProgramKeys::ChoosableNamed(action)); };
     char line[Speech::kLineLength];
-    std::snprintf(line, sizeof(line),
-                  "Flatmates, in %s. %s and %s walk, %s uses, %s says where you are, %s repeats, %s pauses, "
-                  "%s turns the sound off, %s speech, escape ends the visit.",
-                  Speech::RoomName(StateTest::getInstance()->GetRoom()), key("left"), key("right"),
-                  key("use"), key("where"), key("repeat"), key("pause"), key("mute"), key("speech"));
+    // TRANSLATORS: the line said at the start: the room, then the keys as
+    // the player chose them (left, right, use, where, repeat, pause, sound,
+    // speech).
+    std::snprintf(
+        line, sizeof(line),
+        _("Flatmates, in %s. %s and %s walk, %s uses, %s says where you are, %s repeats, %s pauses, "
+          "%s turns the sound off, %s speech, escape ends the visit."),
+        Speech::RoomName(StateTest::getInstance()->GetRoom()), key("left"), key("right"), key("use"),
+        key("where"), key("repeat"), key("pause"), key("mute"), key("speech"));
     m_Speech.Say(line);
 }
 
@@ -85,7 +90,7 @@ void Program::SayGoodbye()
     // Every end of a run comes through exit; the last line is said before
     // the program goes, for as long as it takes, up to a few seconds.
     if (m_pInstance != nullptr)
-        m_pInstance->m_Speech.Finish("The visit is over.", 3000);
+        m_pInstance->m_Speech.Finish(_("The visit is over."), 3000);
 }
 
 void Program::BeforePoll()
@@ -153,7 +158,7 @@ void Program::Act(ProgramKeys::Action action)
     case ProgramKeys::Action::kPause:
         if (m_Pause.Toggle())
             HandBackArrows();
-        m_Speech.Say(m_Pause.IsPaused() ? "Paused" : "Resumed");
+        m_Speech.Say(m_Pause.IsPaused() ? _("Paused") : _("Resumed"));
         return;
     case ProgramKeys::Action::kFullscreen:
         fullscreen = ScreenMode::Toggle();
@@ -210,7 +215,7 @@ void Program::ToggleSpeech()
 {
     m_Speech.SetOn(!m_Speech.IsOn());
     // Turned off, only the page's live region hears that.
-    m_Speech.Say(m_Speech.IsOn() ? "Speech on" : "Speech off");
+    m_Speech.Say(m_Speech.IsOn() ? _("Speech on") : _("Speech off"));
     Settings changed = GetSettings();
     changed.m_Speech = m_Speech.IsOn();
     changed.m_SpeechChosen = true;

@@ -2,6 +2,7 @@
 
 #include "app/KeyNames.h"
 #include "app/Settings.h"
+#include "core/Words.h"
 
 #include <algorithm>
 #include <iterator>
@@ -20,13 +21,13 @@ struct Choosable
 };
 
 const Choosable kChoosables[] = {
-    {"left", ProgramKeys::Action::kGame, {SDLK_LEFT}, "the left arrow"},
-    {"right", ProgramKeys::Action::kGame, {SDLK_RIGHT}, "the right arrow"},
-    {"use", ProgramKeys::Action::kGame, {SDLK_SPACE}, "space"},
+    {"left", ProgramKeys::Action::kGame, {SDLK_LEFT}, N_("the left arrow")},
+    {"right", ProgramKeys::Action::kGame, {SDLK_RIGHT}, N_("the right arrow")},
+    {"use", ProgramKeys::Action::kGame, {SDLK_SPACE}, N_("space")},
     {"pause", ProgramKeys::Action::kPause, {SDLK_p}, "P"},
     {"mute", ProgramKeys::Action::kMute, {SDLK_m}, "M"},
-    {"volume_down", ProgramKeys::Action::kVolumeDown, {SDLK_MINUS, SDLK_KP_MINUS}, "minus"},
-    {"volume_up", ProgramKeys::Action::kVolumeUp, {SDLK_EQUALS, SDLK_PLUS, SDLK_KP_PLUS}, "equals"},
+    {"volume_down", ProgramKeys::Action::kVolumeDown, {SDLK_MINUS, SDLK_KP_MINUS}, N_("minus")},
+    {"volume_up", ProgramKeys::Action::kVolumeUp, {SDLK_EQUALS, SDLK_PLUS, SDLK_KP_PLUS}, N_("equals")},
     // Enter is fullscreen's only with Alt (Decide sees to that).
     {"fullscreen", ProgramKeys::Action::kFullscreen, {SDLK_F11, SDLK_RETURN, SDLK_KP_ENTER}, "F11"},
     {"speech", ProgramKeys::Action::kSpeech, {SDLK_t}, "T"},
@@ -89,9 +90,11 @@ std::vector<std::string> Refusals(const std::string refused[], const Settings& s
     {
         const Settings::KeyChoice& choice = settings.m_Keys[choosable];
         const std::string written = std::string("key.") + kChoosables[choosable].name + "=" + choice.key;
-        said.push_back("settings.ini line " + std::to_string(choice.line) + ": \"" +
-                       Settings::Printable(written.substr(0, 40)) + "\" " + refused[choosable] + "; " +
-                       kChoosables[choosable].name + " keeps its default");
+        // TRANSLATORS: the line number, the line as written, why it was
+        // refused, and the action that keeps its usual key.
+        said.push_back(Words::Fill(_("settings.ini line %d: \"%s\" %s; %s keeps its default"), choice.line,
+                                   Settings::Printable(written.substr(0, 40)).c_str(),
+                                   refused[choosable].c_str(), kChoosables[choosable].name));
     }
     return said;
 }
@@ -124,9 +127,9 @@ std::vector<std::string> ProgramKeys::Choose(const Settings& settings)
             continue;
         chosen[choosable] = KeyNames::Find(name);
         if (chosen[choosable] == SDLK_UNKNOWN)
-            refused[choosable] = "names no key";
+            refused[choosable] = _("names no key");
         else if (chosen[choosable] == SDLK_ESCAPE)
-            refused[choosable] = "takes escape, which always ends the run";
+            refused[choosable] = _("takes escape, which always ends the run");
         if (!refused[choosable].empty())
             chosen[choosable] = SDLK_UNKNOWN;
     }
@@ -136,7 +139,7 @@ std::vector<std::string> ProgramKeys::Choose(const Settings& settings)
     {
         if (chosen[choosable] == SDLK_UNKNOWN || !KeptElsewhere(chosen, choosable, settings))
             continue;
-        refused[choosable] = std::string("gives ") + KeyNames::Name(chosen[choosable]) + " to two actions";
+        refused[choosable] = Words::Fill(_("gives %s to two actions"), KeyNames::Name(chosen[choosable]));
         chosen[choosable] = SDLK_UNKNOWN;
         choosable = -1;
     }
@@ -179,7 +182,7 @@ const char* ProgramKeys::KeyName(int choosable) const
         if (change.second == standard)
             return KeyNames::Name(change.first);
     }
-    return kChoosables[choosable].spoken;
+    return _(kChoosables[choosable].spoken);
 }
 
 SDLKey ProgramKeys::AsDefault(SDLKey sym) const

@@ -1,6 +1,7 @@
 #include "app/ProgramOverlay.h"
 
 #include "core/GameMain.h"
+#include "core/Words.h"
 #include "gfx/TextObject.h"
 
 namespace
@@ -38,7 +39,7 @@ void ProgramOverlay::Start()
     delete m_pPauseLine;
     m_pPauseLine = new TextObject(kFont, kPauseLineSize);
     m_pPauseLine->SetColor(kTextColour[0], kTextColour[1], kTextColour[2]);
-    m_pPauseLine->SetText("Paused");
+    m_pPauseLine->SetText(_("Paused"));
     const float width = RenderedWidth(m_pPauseLine);
     m_pPauseLine->SetPos((GameMain::kScreenWidth - width) / 2.0f, kPauseLineY);
     // Without the font there is no line, and no box for it either.

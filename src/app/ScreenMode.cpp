@@ -1,6 +1,7 @@
 #include "app/ScreenMode.h"
 
 #include "core/GameMain.h"
+#include "core/Words.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,14 +27,18 @@ bool ScreenMode::Toggle()
                                                  GameMain::kScreenBpp, GameMain::ScreenFlags(wanted));
         if (reopened == nullptr)
         {
-            std::fprintf(stderr, "flatmates: cannot switch to %s: %s\n", wanted ? "fullscreen" : "a window",
-                         SDL_GetError());
+            std::fprintf(stderr, "flatmates: %s\n",
+                         Words::Fill(wanted ? _("cannot switch to fullscreen: %s")
+                                            : _("cannot switch to a window: %s"),
+                                     SDL_GetError())
+                             .c_str());
             reopened = SDL_SetVideoMode(GameMain::kScreenWidth, GameMain::kScreenHeight, GameMain::kScreenBpp,
                                         GameMain::ScreenFlags(!wanted));
         }
         if (reopened == nullptr)
         {
-            std::fprintf(stderr, "flatmates: the screen is lost: %s\n", SDL_GetError());
+            std::fprintf(stderr, "flatmates: %s\n",
+                         Words::Fill(_("the screen is lost: %s"), SDL_GetError()).c_str());
             std::exit(1);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/SpeechVoice.h"
 #include "core/Platform.h"
+#include "core/Words.h"
 
 #include <cstdio>
 #include <iterator>
@@ -11,7 +12,7 @@ namespace
 {
 
 const char* const kFileName = "settings.ini";
-const char* const kNoFolder = "neither XDG_CONFIG_HOME nor HOME names a folder for settings";
+const char* const kNoFolder = N_("neither XDG_CONFIG_HOME nor HOME names a folder for settings");
 const char* const kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kNameLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-";
 
@@ -100,7 +101,7 @@ bool Settings::Load(const std::string& path, std::vector<std::string>* problems)
 {
     if (path.empty())
     {
-        problems->push_back(std::string(kNoFolder) + "; changes in play are not kept");
+        problems->push_back(Words::Fill(_("%s; changes in play are not kept"), _(kNoFolder)));
         return false;
     }
     std::string text;
@@ -110,8 +111,9 @@ bool Settings::Load(const std::string& path, std::vector<std::string>* problems)
     case platform::ReadResult::kMissing:
         return true;
     case platform::ReadResult::kFailed:
-        problems->push_back("no settings read: " + why +
-                            "; using the defaults, and changes in play are not saved over it");
+        problems->push_back(Words::Fill(
+            _("no settings read: %s; using the defaults, and changes in play are not saved over it"),
+            why.c_str()));
         return false;
     case platform::ReadResult::kRead:
         break;
@@ -127,7 +129,7 @@ bool Settings::Save(const std::string& path, std::string* problem) const
 {
     if (path.empty())
     {
-        *problem = kNoFolder;
+        *problem = _(kNoFolder);
         return false;
     }
     const std::string folder = FolderOf(path);
@@ -237,7 +239,7 @@ bool Settings::Parse(const std::string& text, std::vector<std::string>* problems
     // A settings file is short; anything much longer is not one.
     if (text.size() > kLongest)
     {
-        problems->push_back("longer than a settings file can be");
+        problems->push_back(_("longer than a settings file can be"));
         return false;
     }
     Settings read{Blank()};
@@ -273,9 +275,11 @@ void Settings::ReadLines(const std::string& text, std::vector<std::string>* prob
         if (named && (known < 0 || SetKnown(known, value, number)))
             continue;
         if (problems != nullptr)
-            problems->push_back("line " + std::to_string(number) + " is not a setting (\"" +
-                                Printable(line.substr(0, 40)) + "\"); " +
-                                (known >= 0 ? name + " keeps its default" : "the line is left as it is"));
+            problems->push_back(
+                known >= 0 ? Words::Fill(_("line %d is not a setting (\"%s\"); %s keeps its default"), number,
+                                         Printable(line.substr(0, 40)).c_str(), name.c_str())
+                           : Words::Fill(_("line %d is not a setting (\"%s\"); the line is left as it is"),
+                                         number, Printable(line.substr(0, 40)).c_str()));
     }
     for (int known = 0; known < kKnown; ++known)
         m_FileValues[known] = KnownValue(known);

@@ -1,5 +1,7 @@
 #include "app/SettingsKeeper.h"
 
+#include "core/Words.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -23,6 +25,7 @@ void SettingsKeeper::Keep(const Settings& changed)
     if (!m_Settings.Save(m_Path, &problem) && !m_SaveFailed)
     {
         m_SaveFailed = true;
-        std::fprintf(stderr, "flatmates: settings not kept: %s\n", problem.c_str());
+        std::fprintf(stderr, "flatmates: %s\n",
+                     Words::Fill(_("settings not kept: %s"), problem.c_str()).c_str());
     }
 }

@@ -3,6 +3,7 @@
 #include "app/SpeechListener.h"
 #include "app/SpeechVoice.h"
 #include "app/WhereLine.h"
+#include "core/Words.h"
 #include "objects/BaseObject.h"
 
 #include <SDL.h>
@@ -14,8 +15,12 @@ namespace
 const unsigned kFinishStepMs = 20;
 const int kLightsDark = 1;
 const int kLightsLit = 2;
-const char* const kDarkLine = "the lights go out in the flat";
-const char* const kLitLine = "the lights come on in the flat";
+const char* const kDarkLine = N_("the lights go out in the flat");
+const char* const kLitLine = N_("the lights come on in the flat");
+// The walls, by room and side; only the kitchen's right and the living
+// room's left stop him.
+const char* const kWalls[2][2] = {{N_("the kitchen's left wall"), N_("the kitchen's right wall")},
+                                  {N_("the living room's left wall"), N_("the living room's right wall")}};
 
 void CopyLine(char* to, const char* from)
 {
@@ -108,13 +113,12 @@ void Speech::OnPassage(const BaseObject* passage, char room)
 {
     (void)passage;
     DropName();
-    char line[kLineLength];
-    if (room == 'b')
-        std::snprintf(line, sizeof(line), "into %s, your flatmate to your %s", RoomName(room),
-                      WhereLine::FlatmateOnLeft() ? "left" : "right");
+    if (room != 'b')
+        Add(_("into the kitchen"), Kind::kNow);
+    else if (WhereLine::FlatmateOnLeft())
+        Add(_("into the living room, your flatmate to your left"), Kind::kNow);
     else
-        std::snprintf(line, sizeof(line), "into %s", RoomName(room));
-    Add(line, Kind::kNow);
+        Add(_("into the living room, your flatmate to your right"), Kind::kNow);
 }
 
 void Speech::OnCaption(const std::string& text)
@@ -124,14 +128,17 @@ void Speech::OnCaption(const std::string& text)
 
 void Speech::OnUse(const BaseObject* object, bool on)
 {
-    const char* state = object->GetSpokenState(on);
-    const char* lights = m_Lights == kLightsDark ? kDarkLine : (m_Lights == kLightsLit ? kLitLine : nullptr);
+    const char* state = object->GetSpokenState(on) != nullptr ? _(object->GetSpokenState(on)) : nullptr;
+    const char* lights =
+        m_Lights == kLightsDark ? _(kDarkLine) : (m_Lights == kLightsLit ? _(kLitLine) : nullptr);
     m_Lights = 0;
     if (state == nullptr && lights == nullptr)
         return;
     char line[kLineLength];
     if (state != nullptr && lights != nullptr)
-        std::snprintf(line, sizeof(line), "%s, %s", state, lights);
+        // TRANSLATORS: a thing's new state after a use ("on"), then what
+        // that did to the flat's lights.
+        std::snprintf(line, sizeof(line), _("%s, %s"), state, lights);
     else
         std::snprintf(line, sizeof(line), "%s", state != nullptr ? state : lights);
     Add(line, Kind::kNow);
@@ -145,9 +152,7 @@ void Speech::OnDark(bool dark)
 
 void Speech::OnWall(char room, bool right)
 {
-    char line[kLineLength];
-    std::snprintf(line, sizeof(line), "%s's %s wall", RoomName(room), right ? "right" : "left");
-    Add(line, Kind::kName);
+    Add(_(kWalls[room == 'a' ? 0 : 1][right ? 1 : 0]), Kind::kName);
 }
 
 void Speech::Add(const char* text, Kind kind)
@@ -223,7 +228,7 @@ void Speech::Update()
     if (m_Lights != 0)
     {
         // The lights changed by no use: told on their own.
-        const char* lights = m_Lights == kLightsDark ? kDarkLine : kLitLine;
+        const char* lights = _(m_Lights == kLightsDark ? kDarkLine : kLitLine);
         m_Lights = 0;
         Add(lights, Kind::kNow);
     }
@@ -233,5 +238,5 @@ void Speech::Update()
 
 const char* Speech::RoomName(char room)
 {
-    return room == 'a' ? "the kitchen" : "the living room";
+    return room == 'a' ? _("the kitchen") : _("the living room");
 }

@@ -1,5 +1,7 @@
 #include "app/SpeechDispatcherVoice.h"
 
+#include "core/Words.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -104,9 +106,11 @@ bool SpeechDispatcherVoice::Connect()
     if (connection == nullptr)
     {
         m_Failed = true;
-        std::fprintf(stderr,
-                     "flatmates: no speech: speech-dispatcher does not answer (%s); playing on without it\n",
-                     error != nullptr ? error : "no reason given");
+        std::fprintf(
+            stderr, "flatmates: %s\n",
+            Words::Fill(_("no speech: speech-dispatcher does not answer (%s); playing on without it"),
+                        error != nullptr ? error : _("no reason given"))
+                .c_str());
         std::free(error);
         return false;
     }

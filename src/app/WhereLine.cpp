@@ -2,6 +2,7 @@
 
 #include "actors/Player.h"
 #include "app/Speech.h"
+#include "core/Words.h"
 #include "objects/BaseObject.h"
 #include "objects/CollisionSystem.h"
 #include "play/StateTest.h"
@@ -15,7 +16,8 @@ namespace
 const int kListed = 24;
 const float kRoomWidth = 1024.0f;
 // How far along the room, in fifths, in words; the ends are named apart.
-const char* const kAlong[] = {nullptr, "left of the middle", "in the middle", "right of the middle", nullptr};
+const char* const kAlong[] = {nullptr, N_("left of the middle"), N_("in the middle"),
+                              N_("right of the middle"), nullptr};
 
 float Middle(const BaseObject& object)
 {
@@ -24,15 +26,16 @@ float Middle(const BaseObject& object)
 
 const char* Called(const BaseObject& object)
 {
-    return object.GetSpokenName() != nullptr ? object.GetSpokenName() : object.GetName().c_str();
+    return object.GetSpokenName() != nullptr ? _(object.GetSpokenName()) : object.GetName().c_str();
 }
 
 // Appends to the line as far as it fits.
-void Append(char* line, size_t size, size_t* used, const char* format, const char* text)
+void Append(char* line, size_t size, size_t* used, const char* format, const char* text,
+            const char* more = nullptr)
 {
     if (*used + 1 >= size)
         return;
-    const int wrote = std::snprintf(line + *used, size - *used, format, text);
+    const int wrote = std::snprintf(line + *used, size - *used, format, text, more);
     if (wrote > 0)
         *used += static_cast<size_t>(wrote) < size - *used ? static_cast<size_t>(wrote) : size - *used - 1;
 }
@@ -90,27 +93,31 @@ void WhereLine::Make(char* line, size_t size)
     int fifth = static_cast<int>(x / (kRoomWidth / 5.0f));
     fifth = fifth < 0 ? 0 : (fifth > 4 ? 4 : fifth);
     size_t used = 0;
-    Append(line, size, &used, "%s, ", Speech::RoomName(room));
+    const char* along = kAlong[fifth];
     if (fifth == 0)
-        Append(line, size, &used, "%s.", room == 'b' ? "near the left wall" : "near the left end");
+        along = room == 'b' ? N_("near the left wall") : N_("near the left end");
     else if (fifth == 4)
-        Append(line, size, &used, "%s.", room == 'a' ? "near the right wall" : "near the right end");
-    else
-        Append(line, size, &used, "%s.", kAlong[fifth]);
+        along = room == 'a' ? N_("near the right wall") : N_("near the right end");
+    // TRANSLATORS: the room he is in, then how far along it ("near the
+    // right wall").
+    Append(line, size, &used, _("%s, %s."), Speech::RoomName(room), _(along));
 
     const BaseObject* within = man->GetCurrObj();
     if (within != nullptr)
-        Append(line, size, &used, " Within reach: %s.", Called(*within));
+        Append(line, size, &used, _(" Within reach: %s."), Called(*within));
     const BaseObject* found[kListed];
     for (const bool left : {true, false})
     {
         const int count = Side(room, x, left, within, found);
-        Append(line, size, &used, left ? " To your left: %s" : " To your right: %s",
-               count == 0 ? "nothing" : Called(*found[0]));
+        Append(line, size, &used, left ? _(" To your left: %s") : _(" To your right: %s"),
+               count == 0 ? _("nothing") : Called(*found[0]));
         for (int i = 1; i < count; ++i)
-            Append(line, size, &used, ", %s", Called(*found[i]));
-        Append(line, size, &used, "%s", ".");
+            // TRANSLATORS: the next thing in a list of things, nearest first.
+            Append(line, size, &used, _(", %s"), Called(*found[i]));
+        Append(line, size, &used, "%s", _("."));
     }
     if (room == 'b')
-        Append(line, size, &used, " Your flatmate is to your %s.", FlatmateOnLeft() ? "left" : "right");
+        Append(line, size, &used, "%s",
+               FlatmateOnLeft() ? _(" Your flatmate is to your left.")
+                                : _(" Your flatmate is to your right."));
 }

@@ -1,6 +1,7 @@
 #include "audio/SoundControl.h"
 
 #include "audio/SoundManager.h"
+#include "core/Words.h"
 
 #include <SDL_mixer.h>
 #include <cstdio>
@@ -49,8 +50,8 @@ int SoundControl::MixerVolume() const
 void SoundControl::Describe(char* text, int size, bool aloud) const
 {
     if (m_Muted)
-        std::snprintf(text, static_cast<size_t>(size), "Sound off");
+        std::snprintf(text, static_cast<size_t>(size), "%s", _("Sound off"));
     else
-        std::snprintf(text, static_cast<size_t>(size), aloud ? "Volume %d of %d" : "Volume %d/%d", m_Volume,
-                      m_Steps);
+        std::snprintf(text, static_cast<size_t>(size), aloud ? _("Volume %d of %d") : _("Volume %d/%d"),
+                      m_Volume, m_Steps);
 }

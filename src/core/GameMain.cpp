@@ -3,6 +3,7 @@
 #include "audio/SoundManager.h"
 #include "core/BaseState.h"
 #include "core/Overlay.h"
+#include "core/Words.h"
 #include "gfx/FontRender.h"
 #include "objects/CollisionSystem.h"
 
@@ -39,17 +40,19 @@ void GameMain::InitGame()
     m_pScreen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBpp, ScreenFlags(m_StartFullscreen));
     if (m_pScreen == nullptr && m_StartFullscreen)
     {
-        std::fprintf(stderr, "flatmates: cannot show the game fullscreen (%s); using a window\n",
-                     SDL_GetError());
+        std::fprintf(
+            stderr, "flatmates: %s\n",
+            Words::Fill(_("cannot show the game fullscreen (%s); using a window"), SDL_GetError()).c_str());
         m_pScreen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBpp, ScreenFlags(false));
     }
     if (m_pScreen == nullptr)
     {
         std::fprintf(
-            stderr,
-            "flatmates: cannot open a %dx%d window: %s (set DISPLAY, or SDL_VIDEODRIVER=dummy to run "
-            "headless)\n",
-            kScreenWidth, kScreenHeight, SDL_GetError());
+            stderr, "flatmates: %s\n",
+            Words::Fill(
+                _("cannot open a %dx%d window: %s (set DISPLAY, or SDL_VIDEODRIVER=dummy to run headless)"),
+                kScreenWidth, kScreenHeight, SDL_GetError())
+                .c_str());
         std::exit(1);
     }
     // Each frame clears only the top of the screen, and nothing is drawn

@@ -1,5 +1,7 @@
 #include "core/Platform.h"
 
+#include "core/Words.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -116,7 +118,7 @@ bool MakeDirectories(const std::string& path, std::string* error)
 {
     if (path.empty())
     {
-        *error = "no folder named";
+        *error = _("no folder named");
         return false;
     }
     // Each folder on the way, the last one included.
@@ -125,7 +127,7 @@ bool MakeDirectories(const std::string& path, std::string* error)
         const std::string part = slash == std::string::npos ? path : path.substr(0, slash);
         if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
         {
-            *error = "cannot make " + part + ": " + std::strerror(errno);
+            *error = Words::Fill(_("cannot make %s: %s"), part.c_str(), std::strerror(errno));
             return false;
         }
         if (slash == std::string::npos)
@@ -133,7 +135,7 @@ bool MakeDirectories(const std::string& path, std::string* error)
     }
     if (!IsDirectory(path))
     {
-        *error = path + " is not a folder";
+        *error = Words::Fill(_("%s is not a folder"), path.c_str());
         return false;
     }
     return true;
@@ -148,7 +150,7 @@ ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* tex
         // Nothing there, or a plain file where a folder on the way should be.
         if (errno == ENOENT || errno == ENOTDIR)
             return ReadResult::kMissing;
-        *error = "cannot read " + path + ": " + std::strerror(errno);
+        *error = Words::Fill(_("cannot read %s: %s"), path.c_str(), std::strerror(errno));
         return ReadResult::kFailed;
     }
     struct stat info
@@ -156,7 +158,9 @@ ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* tex
     };
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
     {
-        *error = path + (S_ISDIR(info.st_mode) ? " is a folder, not a file" : " is not a regular file");
+        *error = Words::Fill(S_ISDIR(info.st_mode) ? _("%s is a folder, not a file")
+                                                   : _("%s is not a regular file"),
+                             path.c_str());
         close(fd);
         return ReadResult::kFailed;
     }
@@ -177,12 +181,12 @@ ReadResult ReadSmallFile(const std::string& path, size_t limit, std::string* tex
     close(fd);
     if (failure != 0)
     {
-        *error = "cannot read " + path + ": " + std::strerror(failure);
+        *error = Words::Fill(_("cannot read %s: %s"), path.c_str(), std::strerror(failure));
         return ReadResult::kFailed;
     }
     if (got > limit)
     {
-        *error = path + " is longer than " + std::to_string(limit) + " bytes";
+        *error = Words::Fill(_("%s is longer than %zu bytes"), path.c_str(), limit);
         return ReadResult::kFailed;
     }
     read.resize(got);
@@ -197,7 +201,7 @@ bool ReplaceFile(const std::string& linkedPath, const std::string& contents, std
     const int fd = mkstemp(&temporary[0]);
     if (fd < 0)
     {
-        *error = "cannot write beside " + path + ": " + std::strerror(errno);
+        *error = Words::Fill(_("cannot write beside %s: %s"), path.c_str(), std::strerror(errno));
         return false;
     }
     const char* data = contents.data();
@@ -226,13 +230,13 @@ bool ReplaceFile(const std::string& linkedPath, const std::string& contents, std
     }
     if (!written)
     {
-        *error = "cannot write " + temporary + ": " + std::strerror(failure);
+        *error = Words::Fill(_("cannot write %s: %s"), temporary.c_str(), std::strerror(failure));
         unlink(temporary.c_str());
         return false;
     }
     if (rename(temporary.c_str(), path.c_str()) != 0)
     {
-        *error = "cannot replace " + path + ": " + std::strerror(errno);
+        *error = Words::Fill(_("cannot replace %s: %s"), path.c_str(), std::strerror(errno));
         unlink(temporary.c_str());
         return false;
     }

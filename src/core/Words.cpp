@@ -2,7 +2,9 @@
 
 #include "core/Platform.h"
 
+#include <cstdarg>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -168,6 +170,21 @@ std::string Words::Choose(const std::string& commandLine, const std::string& set
     }
     const std::string found = Match(messages, shipped);
     return found.empty() ? "en" : found;
+}
+
+std::string Words::Fill(const char* format, ...)
+{
+    std::va_list values;
+    va_start(values, format);
+    std::va_list again;
+    va_copy(again, values);
+    const int length = std::vsnprintf(nullptr, 0, format, values);
+    va_end(values);
+    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    if (length > 0)
+        std::vsnprintf(&text[0], text.size() + 1, format, again);
+    va_end(again);
+    return text;
 }
 
 std::vector<std::string> Words::Shipped()

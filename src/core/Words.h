@@ -39,6 +39,15 @@ public:
     static std::string Choose(const std::string& commandLine, const std::string& settings,
                               const std::vector<std::string>& shipped, std::string* unknown);
 
+    // A message made from a format already in the player's language (from
+    // _()) and its values, as printf makes it; translators may reorder the
+    // values with %1$s and the like.
+    static std::string Fill(const char* format, ...)
+#ifdef __GNUC__
+        __attribute__((format(printf, 1, 2)))
+#endif
+        ;
+
     // The languages the build has catalogues for, as po/LINGUAS lists them.
     static std::vector<std::string> Shipped();
 

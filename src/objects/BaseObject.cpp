@@ -2,6 +2,7 @@
 
 #include "actors/Player.h"
 #include "audio/SoundManager.h"
+#include "core/Words.h"
 #include "gfx/FontRender.h"
 #include "gfx/Sprite.h"
 #include "gfx/TextObject.h"
@@ -44,7 +45,9 @@ void BaseObject::setColArea(float start, float end)
 void BaseObject::ShowCaption(const char* text, float seconds)
 {
     TextObject* caption = new TextObject(kCaptionFont, kCaptionPointSize);
-    caption->SetText(text);
+    // Every caption is written in English where it is used, and shown in
+    // the player's language.
+    caption->SetText(_(text));
     caption->SetPos(kCaptionX, kCaptionY);
     caption->SetColor(kCaptionRed, kCaptionGreen, kCaptionBlue);
     FontRender::getInstance()->AddText(caption, seconds, true);

@@ -1,6 +1,7 @@
 #include "objects/LightSwitchObj1.h"
 
 #include "audio/SoundManager.h"
+#include "core/Words.h"
 #include "play/StateTest.h"
 
 LightSwitchObj1::LightSwitchObj1()
@@ -12,11 +13,11 @@ void LightSwitchObj1::HandleCollision()
 {
     ++m_UseCount;
     if (m_UseCount == 10)
-        ShowCaption("Thats getting annoying");
+        ShowCaption(N_("Thats getting annoying"));
     else if (m_UseCount == 20)
-        ShowCaption("Seriously... stop");
+        ShowCaption(N_("Seriously... stop"));
     else if (m_UseCount == 50)
-        ShowCaption("You have no life at all do you?");
+        ShowCaption(N_("You have no life at all do you?"));
     m_On = !m_On;
     // The flat starts lit with the switch off, so the two stay in step.
     StateTest::getInstance()->SetRoomDark(m_On);

@@ -1,6 +1,7 @@
 // The object file and the factory: how the flat is furnished from
 // "assets/Objects.txt".
 
+#include "core/Words.h"
 #include "gfx/Sprite.h"
 #include "objects/ClockObj.h"
 #include "objects/CollisionSystem.h"
@@ -35,7 +36,8 @@ struct FactoryRow
     const char* m_Name;
     BaseObject* (*m_Make)();
     // What it is called aloud, for a player who plays by ear, and what is
-    // said after a use leaves it on or off.
+    // said after a use leaves it on or off, in English: said in the
+    // player's language.
     const char* m_Spoken;
     const char* m_SaidOn;
     const char* m_SaidOff;
@@ -50,26 +52,26 @@ struct FactoryRow
 
 // A use is told by the state it leaves; the lamp's plug and the record
 // player's also change what the ear cannot tell from the plug itself.
-const char* const kOn = "on";
-const char* const kOff = "off";
+const char* const kOn = N_("on");
+const char* const kOff = N_("off");
 
 // clang-format off
 const FactoryRow kFactoryTable[] = {
     // name          class                  called aloud                   said on                   said off                        switched-on look                      dark frame, x, w, h
-    {"Outlet1",      Make<OutletObj1>,      "the lamp's plug",             "on, the lamp lights up", "off, the lamp goes out",       "assets/lamp_unplug_light.png",       true,  460, 128, 128},
-    {"Outlet2",      Make<OutletObj2>,      "the television's plug",       kOn,                      kOff,                           "assets/tv_on_light.png",             true,  732, 256, 128},
-    {"Outlet3",      Make<OutletObj3>,      "the record player's plug",    "on, the music stops",    "off, the music plays again",   "assets/phonographplug_on_light.png", true,  526, 128, 128},
-    {"Outlet4",      Make<OutletObj4>,      "the toaster's plug",          kOn,                      kOff,                           "assets/toasterplug_on.png",          false, 128, 128, 128},
-    {"Tomato",       Make<TomatoObj>,       "the tomato",                  nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
-    {"Sink",         Make<SinkObj>,         "the kitchen sink",            kOn,                      kOff,                           "assets/sink_on.png",                 false, 0,   128, 128},
-    {"Toaster",      Make<ToasterObj>,      "the toaster",                 kOn,                      kOff,                           "assets/toaster_on.png",              false, 128, 128, 128},
-    {"Drink",        Make<DrinkObj>,        "the drink",                   "open",                   "open",                         "assets/drink_on_light.png",          true,  310, 128, 128},
-    {"Clock",        Make<ClockObj>,        "the clock",                   kOn,                      kOff,                           "assets/clock_on.png",                false, 86,  128, 128},
-    {"Lamp",         Make<LampObj>,         "the lamp",                    kOn,                      kOff,                           "assets/lamp_on.png",                 false, 460, 128, 128},
-    {"Pills",        Make<PillsObj>,        "the pills",                   kOn,                      kOff,                           "assets/pills_on_light.png",          true,  676, 128, 128},
-    {"LightSwitch1", Make<LightSwitchObj1>, "the light switch",            kOn,                      kOff,                           nullptr,                              false, 0,   0,   0},
-    {"Hallway1",     Make<HallwayObj1>,     "the way to the living room",  nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
-    {"Hallway2",     Make<HallwayObj2>,     "the way to the kitchen",      nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
+    {"Outlet1",      Make<OutletObj1>,      N_("the lamp's plug"),             N_("on, the lamp lights up"), N_("off, the lamp goes out"),       "assets/lamp_unplug_light.png",       true,  460, 128, 128},
+    {"Outlet2",      Make<OutletObj2>,      N_("the television's plug"),       kOn,                      kOff,                           "assets/tv_on_light.png",             true,  732, 256, 128},
+    {"Outlet3",      Make<OutletObj3>,      N_("the record player's plug"),    N_("on, the music stops"),    N_("off, the music plays again"),   "assets/phonographplug_on_light.png", true,  526, 128, 128},
+    {"Outlet4",      Make<OutletObj4>,      N_("the toaster's plug"),          kOn,                      kOff,                           "assets/toasterplug_on.png",          false, 128, 128, 128},
+    {"Tomato",       Make<TomatoObj>,       N_("the tomato"),                  nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
+    {"Sink",         Make<SinkObj>,         N_("the kitchen sink"),            kOn,                      kOff,                           "assets/sink_on.png",                 false, 0,   128, 128},
+    {"Toaster",      Make<ToasterObj>,      N_("the toaster"),                 kOn,                      kOff,                           "assets/toaster_on.png",              false, 128, 128, 128},
+    {"Drink",        Make<DrinkObj>,        N_("the drink"),                   N_("open"),                   N_("open"),                         "assets/drink_on_light.png",          true,  310, 128, 128},
+    {"Clock",        Make<ClockObj>,        N_("the clock"),                   kOn,                      kOff,                           "assets/clock_on.png",                false, 86,  128, 128},
+    {"Lamp",         Make<LampObj>,         N_("the lamp"),                    kOn,                      kOff,                           "assets/lamp_on.png",                 false, 460, 128, 128},
+    {"Pills",        Make<PillsObj>,        N_("the pills"),                   kOn,                      kOff,                           "assets/pills_on_light.png",          true,  676, 128, 128},
+    {"LightSwitch1", Make<LightSwitchObj1>, N_("the light switch"),            kOn,                      kOff,                           nullptr,                              false, 0,   0,   0},
+    {"Hallway1",     Make<HallwayObj1>,     N_("the way to the living room"),  nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
+    {"Hallway2",     Make<HallwayObj2>,     N_("the way to the kitchen"),      nullptr,                  nullptr,                        nullptr,                              false, 0,   0,   0},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "objects/OutletObj1.h"
 
 #include "audio/SoundManager.h"
+#include "core/Words.h"
 #include "gfx/Sprite.h"
 #include "objects/CollisionSystem.h"
 #include "objects/OutletIcons.h"
@@ -29,7 +30,7 @@ void OutletObj1::HandleCollision()
 {
     ++m_UseCount;
     if (m_UseCount == 3)
-        ShowCaption("What are you doing in there?");
+        ShowCaption(N_("What are you doing in there?"));
     m_On = !m_On;
     PlaySound(SoundManager::kUnplug);
     ShowLook();

@@ -1,6 +1,7 @@
 #include "objects/OutletObj3.h"
 
 #include "audio/SoundManager.h"
+#include "core/Words.h"
 #include "objects/OutletIcons.h"
 
 OutletObj3::OutletObj3() : BaseObject(3, "Outlet3", OutletIcons::kOff, OutletIcons::kOn) {}
@@ -11,18 +12,18 @@ void OutletObj3::HandleCollision()
     switch (m_UseCount)
     {
     case 1:
-        ShowCaption("Hey! I was listening to that!");
+        ShowCaption(N_("Hey! I was listening to that!"));
         break;
     case 2:
         // Plugged back in: the record crackles before she answers.
         PlaySound(SoundManager::kUnplug);
-        ShowCaption("...Thanks", 1.0f);
+        ShowCaption(N_("...Thanks"), 1.0f);
         break;
     case 3:
-        ShowCaption("Jerk!");
+        ShowCaption(N_("Jerk!"));
         break;
     case 10:
-        ShowCaption("What the heck has gotten into you?...");
+        ShowCaption(N_("What the heck has gotten into you?..."));
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #include "objects/SinkObj.h"
 
 #include "audio/SoundManager.h"
+#include "core/Words.h"
 
 namespace
 {
@@ -17,9 +18,9 @@ void SinkObj::HandleCollision()
 {
     ++m_UseCount;
     if (m_UseCount == 1)
-        ShowCaption("That thing does nothing but pour rust out.");
+        ShowCaption(N_("That thing does nothing but pour rust out."));
     if (m_UseCount == 10)
-        ShowCaption("You're gonna flood the damn sink!");
+        ShowCaption(N_("You're gonna flood the damn sink!"));
     m_On = !m_On;
     ShowLook();
     if (m_On)

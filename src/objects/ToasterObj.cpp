@@ -1,6 +1,7 @@
 #include "objects/ToasterObj.h"
 
 #include "audio/SoundManager.h"
+#include "core/Words.h"
 
 ToasterObj::ToasterObj()
     : BaseObject(7, "Toaster", "assets/icon_toaster01.png", "assets/icon_toaster01_on.png")
@@ -11,9 +12,9 @@ void ToasterObj::HandleCollision()
 {
     ++m_UseCount;
     if (m_UseCount == 1)
-        ShowCaption("Its already broken thanks to you");
+        ShowCaption(N_("Its already broken thanks to you"));
     else if (m_UseCount == 5)
-        ShowCaption("You really have no life do you?");
+        ShowCaption(N_("You really have no life do you?"));
     m_On = !m_On;
     ShowLook();
     if (m_On)
