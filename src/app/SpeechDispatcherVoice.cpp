@@ -2,12 +2,14 @@
 
 #include "core/Words.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <libspeechd.h>
+#include <string>
 
 namespace
 {
@@ -119,6 +121,11 @@ bool SpeechDispatcherVoice::Connect()
     connection->callback_cancel = LineOverCallback;
     spd_set_notification_on(connection, SPD_END);
     spd_set_notification_on(connection, SPD_CANCEL);
+    // The voice speaks the language the game is played in ("pt_BR" as
+    // "pt-BR").
+    std::string language = Words::Language();
+    std::replace(language.begin(), language.end(), '_', '-');
+    spd_set_language(connection, language.c_str());
     m_pConnection = connection;
     return true;
 }
