@@ -17,23 +17,23 @@ struct Choosable
     const char* name;
     ProgramKeys::Action action; // kGame for the man's own
     SDLKey keys[3];             // ends early at SDLK_UNKNOWN
-    const char* spoken;         // the default keys, said aloud
+    const char* spoken;         // the default keys, said aloud (in English: said in the player's language)
 };
 
 const Choosable kChoosables[] = {
     {"left", ProgramKeys::Action::kGame, {SDLK_LEFT}, N_("the left arrow")},
     {"right", ProgramKeys::Action::kGame, {SDLK_RIGHT}, N_("the right arrow")},
     {"use", ProgramKeys::Action::kGame, {SDLK_SPACE}, N_("space")},
-    {"pause", ProgramKeys::Action::kPause, {SDLK_p}, "P"},
-    {"mute", ProgramKeys::Action::kMute, {SDLK_m}, "M"},
+    {"pause", ProgramKeys::Action::kPause, {SDLK_p}, N_("P")},
+    {"mute", ProgramKeys::Action::kMute, {SDLK_m}, N_("M")},
     {"volume_down", ProgramKeys::Action::kVolumeDown, {SDLK_MINUS, SDLK_KP_MINUS}, N_("minus")},
     {"volume_up", ProgramKeys::Action::kVolumeUp, {SDLK_EQUALS, SDLK_PLUS, SDLK_KP_PLUS}, N_("equals")},
     // Enter is fullscreen's only with Alt (Decide sees to that).
-    {"fullscreen", ProgramKeys::Action::kFullscreen, {SDLK_F11, SDLK_RETURN, SDLK_KP_ENTER}, "F11"},
-    {"speech", ProgramKeys::Action::kSpeech, {SDLK_t}, "T"},
+    {"fullscreen", ProgramKeys::Action::kFullscreen, {SDLK_F11, SDLK_RETURN, SDLK_KP_ENTER}, N_("F11")},
+    {"speech", ProgramKeys::Action::kSpeech, {SDLK_t}, N_("T")},
     // Keys the game leaves alone (R is its own).
-    {"where", ProgramKeys::Action::kWhere, {SDLK_w}, "W"},
-    {"repeat", ProgramKeys::Action::kRepeat, {SDLK_l}, "L"},
+    {"where", ProgramKeys::Action::kWhere, {SDLK_w}, N_("W")},
+    {"repeat", ProgramKeys::Action::kRepeat, {SDLK_l}, N_("L")},
 };
 static_assert(std::size(kChoosables) == ProgramKeys::kChoosable, "every choosable action has its row");
 
