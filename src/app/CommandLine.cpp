@@ -95,17 +95,12 @@ bool CommandLine::Parse(int argc, char** argv)
 
 void CommandLine::UseLanguage(const std::string& kept) const
 {
-    std::string unknown;
-    const std::string language = Words::Choose(m_Language, kept, Words::Shipped(), &unknown);
-    if (!unknown.empty())
+    const std::string language = Words::Choose(m_Language, kept, Words::Shipped());
+    if (!Words::Use(language, Words::Folders(platform::ExecutableDirectory())))
         std::fprintf(stderr, "flatmates: %s\n",
                      Words::Fill(_("no words in the language \"%s\"; playing in English"),
-                                 Settings::Printable(unknown.substr(0, 40)).c_str())
+                                 Settings::Printable(language.substr(0, 40)).c_str())
                          .c_str());
-    if (!Words::Use(language, Words::Folders(platform::ExecutableDirectory())))
-        std::fprintf(
-            stderr, "flatmates: %s\n",
-            Words::Fill(_("the words in \"%s\" are missing; playing in English"), language.c_str()).c_str());
 }
 
 int CommandLine::Answer(int argc, char** argv)

@@ -52,9 +52,8 @@ public:
     // The language --language asked for ("" when none was).
     const std::string& GetLanguage() const { return m_Language; }
     // Plays in the language chosen here, else in the settings' (kept), else
-    // the environment's: reads its words. A choice with no words, or words
-    // that cannot be read, is said in one line on stderr and play goes on
-    // in English.
+    // the environment's: reads its words. A language with no words that can
+    // be read is said in one line on stderr, and play goes on in English.
     void UseLanguage(const std::string& kept) const;
 
     // The usage: every option and every key, in the language in play.

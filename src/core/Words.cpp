@@ -90,6 +90,9 @@ bool Words::Use(const std::string& language, const std::vector<std::string>& fol
     m_Catalogue.clear();
     if (language.empty() || language == "en")
         return true;
+    // A name, never a way out of the folder.
+    if (language[0] == '.' || language.find('/') != std::string::npos)
+        return false;
     for (const std::string& folder : folders)
     {
         std::string text;
@@ -140,16 +143,16 @@ const char* Words::Get(const char* english)
 }
 
 std::string Words::Choose(const std::string& commandLine, const std::string& settings,
-                          const std::vector<std::string>& shipped, std::string* unknown)
+                          const std::vector<std::string>& shipped)
 {
     for (const std::string& chosen : {commandLine, settings})
     {
         if (chosen.empty())
             continue;
+        // A language chosen by name is tried even when no catalogue ships
+        // for it: a translator plays his new one so.
         const std::string found = Match(chosen, shipped);
-        if (found.empty() && unknown != nullptr)
-            *unknown = chosen;
-        return found.empty() ? "en" : found;
+        return found.empty() ? Bare(chosen) : found;
     }
     // LANGUAGE lists the player's languages in order of his liking, but
     // counts only when the locale is not the plain C one.
@@ -204,5 +207,12 @@ std::vector<std::string> Words::Shipped()
 
 std::vector<std::string> Words::Folders(const std::string& exeDir)
 {
-    return {exeDir + "/../share/locale", exeDir + "/locale", "locale"};
+    std::vector<std::string> folders;
+    // A translator's own catalogues come first.
+    const std::string own = Environment("FLATMATES_LOCALE_DIR");
+    if (!own.empty())
+        folders.push_back(own);
+    for (const std::string& folder : {exeDir + "/../share/locale", exeDir + "/locale", std::string("locale")})
+        folders.push_back(folder);
+    return folders;
 }

@@ -33,11 +33,11 @@ public:
     // line's, else the settings file's, else the environment's (LANGUAGE's
     // first, LC_ALL, LC_MESSAGES, LANG), as a catalogue name from those in
     // shipped ("de_DE.UTF-8" gives "de", "pt_BR" or plain "pt" "pt_BR");
-    // "en" for English, the C locale or an unset environment. An explicit
-    // choice (command line or settings) with no catalogue is English, and
-    // unknown names the choice then; else it is "".
+    // "en" for English, the C locale, an unset environment or one asking
+    // for no shipped language. A choice by name that ships no catalogue is
+    // given as it is, for Use to try.
     static std::string Choose(const std::string& commandLine, const std::string& settings,
-                              const std::vector<std::string>& shipped, std::string* unknown);
+                              const std::vector<std::string>& shipped);
 
     // A message made from a format already in the player's language (from
     // _()) and its values, as printf makes it; translators may reorder the
@@ -51,9 +51,10 @@ public:
     // The languages the build has catalogues for, as po/LINGUAS lists them.
     static std::vector<std::string> Shipped();
 
-    // Where catalogues are looked for beside an executable in exeDir: an
-    // installed game's <prefix>/share/locale, a build tree's own locale
-    // folder, and the working directory's (the browser's).
+    // Where catalogues are looked for beside an executable in exeDir: the
+    // folder FLATMATES_LOCALE_DIR names (a translator's), an installed
+    // game's <prefix>/share/locale, a build tree's own locale folder, and
+    // the working directory's (the browser's).
     static std::vector<std::string> Folders(const std::string& exeDir);
 
 private:
