@@ -105,7 +105,7 @@ void Speech::OnReach(const BaseObject* object)
         DropName();
         return;
     }
-    Add(object->GetSpokenName() != nullptr ? object->GetSpokenName() : object->GetName().c_str(),
+    Add(object->GetSpokenName() != nullptr ? _(object->GetSpokenName()) : object->GetName().c_str(),
         Kind::kName);
 }
 
