@@ -61,10 +61,18 @@ add_custom_command(TARGET flatmates POST_BUILD
           -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WebPackageId.cmake
   VERBATIM)
 
-# The page of our own beside the program.
+# The page of our own beside the program, its words (web/words.js) written
+# into it with their translations from the languages' catalogues, so that
+# the page shows in the player's language before anything else arrives.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+file(GLOB web_catalogues CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/po/*.po)
 add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/index.html
-  COMMAND ${CMAKE_COMMAND} -E copy ${FLATMATES_WEB_DIR}/index.html ${CMAKE_CURRENT_BINARY_DIR}/index.html
-  DEPENDS ${FLATMATES_WEB_DIR}/index.html)
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tools/page_words.py
+          ${FLATMATES_WEB_DIR}/index.html ${FLATMATES_WEB_DIR}/words.js ${CMAKE_CURRENT_SOURCE_DIR}/po/LINGUAS
+          ${CMAKE_CURRENT_SOURCE_DIR}/po ${CMAKE_CURRENT_BINARY_DIR}/index.html
+  DEPENDS ${FLATMATES_WEB_DIR}/index.html ${FLATMATES_WEB_DIR}/words.js ${CMAKE_CURRENT_SOURCE_DIR}/po/LINGUAS
+          ${web_catalogues} ${CMAKE_CURRENT_SOURCE_DIR}/tools/page_words.py
+  VERBATIM)
 
 # A page that can go on a home screen and be played with no network: its
 # manifest and icons beside it, and a service worker (sw.js) that keeps every

@@ -16,6 +16,7 @@
 #include "app/SpeechVoice.h"
 #include "core/EventHandler.h"
 #include "core/GameMain.h"
+#include "core/Words.h"
 
 #include <emscripten.h>
 
@@ -36,14 +37,16 @@ const SDLKey kPageKeys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_SPACE, SDLK_p, SDLK_m};
 // The page's voice: the browser's own speech synthesis (Module.speech, in
 // the page), one line at a time. While it is on, it alone says the lines:
 // the page's live region keeps quiet, so a screen reader's voice does not
-// say each line over it.
+// say each line over it. Each line goes with the language it is in, the
+// one the game plays in, so that the voice pronounces it in that language
+// and the screen reader reads it so.
 class PageVoice : public SpeechVoice
 {
 public:
     void Wake() override { EM_ASM(Module.speech.wake()); }
     void Say(const char* line) override
     {
-        EM_ASM({ Module.speech.say(UTF8ToString($0)); }, line);
+        EM_ASM({ Module.speech.say(UTF8ToString($0), UTF8ToString($1)); }, line, Words::Language().c_str());
     }
     bool IsSpeaking() const override { return EM_ASM_INT(return Module.speech.speaking() ? 1 : 0) != 0; }
     void Stop() override { EM_ASM(Module.speech.stop()); }
@@ -59,7 +62,7 @@ public:
     void OnLine(const char* line, bool reach) override
     {
         (void)reach;
-        EM_ASM({ Module.speech.heard(UTF8ToString($0)); }, line);
+        EM_ASM({ Module.speech.heard(UTF8ToString($0), UTF8ToString($1)); }, line, Words::Language().c_str());
     }
 };
 
