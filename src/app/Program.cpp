@@ -73,11 +73,11 @@ void Program::SayStart()
     // chosen key by its own name.
     auto key = [this](const char* action) { return m_Keys.KeyName(ProgramKeys::ChoosableNamed(action)); };
     char line[Speech::kLineLength];
-    // TRANSLATORS: the line said at the start: the room, then the keys as
-    // the player chose them (left, right, use, where, repeat, pause, sound,
-    // speech).
     std::snprintf(
         line, sizeof(line),
+        // TRANSLATORS: the line said at the start: the room, then the keys
+        // as the player chose them (left, right, use, where, repeat, pause,
+        // sound off, speech on and off).
         _("Flatmates, in %s. %s and %s walk, %s uses, %s says where you are, %s repeats, %s pauses, "
           "%s turns the sound off, %s speech, escape ends the visit."),
         Speech::RoomName(StateTest::getInstance()->GetRoom()), key("left"), key("right"), key("use"),
