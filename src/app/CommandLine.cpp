@@ -105,10 +105,12 @@ void CommandLine::UseLanguage(const std::string& kept) const
 
 int CommandLine::Answer(int argc, char** argv)
 {
+    // The language first, so that the usage and even a usage error are in
+    // it; the settings file is not read for them.
+    CommandLine first;
+    first.Parse(argc, argv);
+    first.UseLanguage("");
     const bool parsed = Parse(argc, argv);
-    // The usage in the player's language; the settings file is not read
-    // for it.
-    UseLanguage("");
     if (!parsed)
     {
         std::fprintf(stderr, "flatmates: %s\n%s", m_Error.c_str(), Usage());
