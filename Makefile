@@ -12,7 +12,7 @@ COMPAT_LIBS := /usr/lib/x86_64-linux-gnu/sdl12-compat
 
 # Debian packages the game builds and plays with.
 RUN_PACKAGES := g++ make cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev \
-	libsdl-mixer1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libspeechd-dev libglib2.0-dev libgtest-dev
+	libsdl-mixer1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libspeechd-dev libglib2.0-dev libgtest-dev gettext
 # And those the tests add: the second SDL 1.2 provider, and a private session
 # bus for the screen reader's question (dbus-run-session).
 TEST_PACKAGES := $(RUN_PACKAGES) libsdl1.2-compat dbus

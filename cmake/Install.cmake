@@ -1,9 +1,10 @@
 # Installation: `cmake --install <build> --prefix <prefix>` (or `make
-# install`) puts the game in <prefix>/bin and its content in
-# <prefix>/share/flatmates/assets, with a desktop entry, icons, AppStream
-# metadata and manual pages where desktops and man look for them. The game
-# looks for its content in <exe>/../share/flatmates, so these two folders are
-# fixed, not GNUInstallDirs choices.
+# install`) puts the game in <prefix>/bin, its content in
+# <prefix>/share/flatmates/assets and its catalogues in <prefix>/share/locale,
+# with a desktop entry, icons, AppStream metadata and manual pages where
+# desktops and man look for them. The game looks for its content in
+# <exe>/../share/flatmates and its catalogues in <exe>/../share/locale, so
+# these folders are fixed, not GNUInstallDirs choices.
 #
 # FLATMATES_DEBIAN_LAYOUT lays the game out as Debian installs games, for the
 # package (`make package`, cmake/Package.cmake): the game in <prefix>/games,
@@ -32,6 +33,12 @@ set(FLATMATES_RELEASE_DATE 2026-12-08)
 
 install(TARGETS flatmates RUNTIME DESTINATION ${FLATMATES_GAME_DIR})
 install(DIRECTORY assets/ DESTINATION ${FLATMATES_CONTENT_DIR}/assets)
+# The catalogues (cmake/Locale.cmake) where the game looks beside its
+# program, <exe>/../share/locale, which is where every program's are.
+foreach(language IN LISTS FLATMATES_LANGUAGES)
+  install(FILES ${PROJECT_BINARY_DIR}/locale/${language}/LC_MESSAGES/flatmates.mo
+          DESTINATION share/locale/${language}/LC_MESSAGES)
+endforeach()
 install(FILES dist/flatmates.desktop DESTINATION share/applications)
 # The icons are made by tools/make_icon.py from the game's own pictures.
 foreach(size 64 128 256)

@@ -38,6 +38,15 @@ foreach(asset IN LISTS web_assets)
   file(RELATIVE_PATH packed ${CMAKE_CURRENT_SOURCE_DIR} ${asset})
   target_link_options(flatmates PRIVATE "SHELL:--preload-file ${asset}@/${packed}")
 endforeach()
+# The catalogues of po/ (cmake/Locale.cmake), at /locale in the same way,
+# where the game looks from /; a changed catalogue links the game again.
+include(${CMAKE_CURRENT_SOURCE_DIR}/cmake/Locale.cmake)
+foreach(catalogue IN LISTS FLATMATES_CATALOGUES)
+  file(RELATIVE_PATH packed ${PROJECT_BINARY_DIR} ${catalogue})
+  target_link_options(flatmates PRIVATE "SHELL:--preload-file ${catalogue}@/${packed}")
+endforeach()
+add_dependencies(flatmates flatmates_locale)
+set_property(TARGET flatmates APPEND PROPERTY LINK_DEPENDS ${FLATMATES_CATALOGUES})
 target_link_options(flatmates PRIVATE
   # Pictures are decoded by the browser while the content loads (the page's
   # IMG_Load takes only those); sounds are left to the game's loading.
