@@ -1,13 +1,32 @@
 #!/usr/bin/env bash
 # Regenerates everything under assets/ from the generators in tools/.
-# Needs Debian's python3 with python3-pil and python3-numpy, lame and
-# fonts-liberation2.  Running it twice gives byte-identical files.
+# Needs Debian's python3 with python3-pil, python3-numpy and
+# python3-fonttools, lame, fonts-liberation2 and fonts-noto-cjk.  Running it
+# twice gives byte-identical files.
+#   make_assets.sh         everything
+#   make_assets.sh fonts   the fonts alone (after po/ja.po changes)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PY=/usr/bin/python3
 OUT=assets
 mkdir -p "$OUT/animations" "$OUT/sounds" "$OUT/fonts"
+
+# The caption font: Liberation Sans (metric-compatible with the font the
+# captions were laid out for), copied unchanged with its licence.  It has
+# Latin, Greek and Cyrillic; Japanese is drawn in Noto Sans CJK JP, cut to
+# the characters po/ja.po's translations use, with its licence.
+make_fonts() {
+    local fonts=/usr/share/fonts/truetype/liberation2
+    cp "$fonts/LiberationSans-Regular.ttf" "$OUT/fonts/arial.ttf"
+    cp /usr/share/doc/fonts-liberation2/copyright "$OUT/fonts/LICENSE-LiberationSans.txt"
+    "$PY" tools/japanese_font.py "$OUT/fonts/japanese.ttf" po/ja.po
+    cp /usr/share/doc/fonts-noto-cjk/copyright "$OUT/fonts/LICENSE-NotoSansCJK.txt"
+}
+if [ "${1:-}" = fonts ]; then
+    make_fonts
+    exit 0
+fi
 
 "$PY" tools/gen_pictures.py "$OUT"
 "$PY" tools/gen_sounds.py "$OUT/sounds"
@@ -19,11 +38,7 @@ trap 'rm -rf "$tmp"' EXIT
 # and the decoder from resampling; lame's output depends only on its input.
 lame --quiet -m m -b 56 --resample 22.05 "$tmp/music.wav" "$OUT/sounds/moonlightsonata.mp3"
 
-# The caption font: Liberation Sans (metric-compatible with the font the
-# captions were laid out for), copied unchanged with its licence.
-FONTS=/usr/share/fonts/truetype/liberation2
-cp "$FONTS/LiberationSans-Regular.ttf" "$OUT/fonts/arial.ttf"
-cp /usr/share/doc/fonts-liberation2/copyright "$OUT/fonts/LICENSE-LiberationSans.txt"
+make_fonts
 
 # The household objects: start end name room terminator, in screen pixels.
 # The man reaches an object while his body (x+50 .. x+76) overlaps its

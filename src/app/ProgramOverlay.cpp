@@ -2,12 +2,12 @@
 
 #include "core/GameMain.h"
 #include "core/Words.h"
+#include "gfx/FontRender.h"
 #include "gfx/TextObject.h"
 
 namespace
 {
 
-const char* const kFont = "assets/fonts/arial.ttf";
 const int kPauseLineSize = 32;
 const int kNoticeSize = 20;
 // A warm yellow that no picture of the flat uses, on a dark box, so the
@@ -37,7 +37,7 @@ ProgramOverlay::~ProgramOverlay()
 void ProgramOverlay::Start()
 {
     delete m_pPauseLine;
-    m_pPauseLine = new TextObject(kFont, kPauseLineSize);
+    m_pPauseLine = new TextObject(FontRender::FontFor(), kPauseLineSize);
     m_pPauseLine->SetColor(kTextColour[0], kTextColour[1], kTextColour[2]);
     m_pPauseLine->SetText(_("Paused"));
     const float width = RenderedWidth(m_pPauseLine);
@@ -53,7 +53,7 @@ void ProgramOverlay::Start()
     }
 
     delete m_pNotice;
-    m_pNotice = new TextObject(kFont, kNoticeSize);
+    m_pNotice = new TextObject(FontRender::FontFor(), kNoticeSize);
     m_pNotice->SetColor(kTextColour[0], kTextColour[1], kTextColour[2]);
 }
 

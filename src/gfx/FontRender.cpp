@@ -2,11 +2,37 @@
 
 #include "core/GameMain.h"
 #include "core/PlayObserver.h"
+#include "core/Words.h"
 #include "gfx/TextObject.h"
 
 #include <algorithm>
+#include <cstdio>
 
 FontRender FontRender::m_Instance;
+
+namespace
+{
+const char* const kLatinFont = "assets/fonts/arial.ttf";
+const char* const kJapaneseFont = "assets/fonts/japanese.ttf";
+} // namespace
+
+const char* FontRender::FontFor()
+{
+    return FontFor(Words::Language());
+}
+
+const char* FontRender::FontFor(const std::string& language)
+{
+    if (language.compare(0, 2, "ja") != 0 || (language.size() > 2 && language[2] != '_'))
+        return kLatinFont;
+    // Asked each time a caption is made, in a use, never in a frame: the
+    // content folder is the working directory, which tests change.
+    std::FILE* font = std::fopen(kJapaneseFont, "rb");
+    if (font == nullptr)
+        return kLatinFont;
+    std::fclose(font);
+    return kJapaneseFont;
+}
 
 FontRender::Data::Data(TextObject* object, float timeLeft, bool owned)
     : m_Object(object), m_TimeLeft(timeLeft), m_Owned(owned)
@@ -33,6 +59,7 @@ bool FontRender::AddText(TextObject* object, float seconds, bool owned)
         if (data.m_Object == object)
             return false;
     }
+    object->KeepWithin(GameMain::kScreenWidth, GameMain::kScreenHeight, kMargin);
     m_Texts->push_back(Data(object, seconds, owned));
     if (PlayObserver::Get() != nullptr)
         PlayObserver::Get()->OnCaption(object->GetText());

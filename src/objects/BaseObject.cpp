@@ -11,7 +11,6 @@
 namespace
 {
 // Every caption is spoken the same way: one font, one place, one colour.
-const char* const kCaptionFont = "assets/fonts/arial.ttf";
 const int kCaptionPointSize = 24;
 const float kCaptionX = 200.0f;
 const float kCaptionY = 500.0f;
@@ -44,7 +43,7 @@ void BaseObject::setColArea(float start, float end)
 
 void BaseObject::ShowCaption(const char* text, float seconds)
 {
-    TextObject* caption = new TextObject(kCaptionFont, kCaptionPointSize);
+    TextObject* caption = new TextObject(FontRender::FontFor(), kCaptionPointSize);
     // Every caption is written in English where it is used, and shown in
     // the player's language.
     caption->SetText(_(text));
