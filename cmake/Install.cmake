@@ -39,14 +39,17 @@ foreach(language IN LISTS FLATMATES_LANGUAGES)
   install(FILES ${PROJECT_BINARY_DIR}/locale/${language}/LC_MESSAGES/flatmates.mo
           DESTINATION share/locale/${language}/LC_MESSAGES)
 endforeach()
-install(FILES dist/flatmates.desktop DESTINATION share/applications)
+# The desktop entry and the metadata in every language of po/LINGUAS, and
+# the translated manual pages: cmake/DesktopFiles.cmake.
+install(FILES ${PROJECT_BINARY_DIR}/dist/flatmates.desktop DESTINATION share/applications)
 # The icons are made by tools/make_icon.py from the game's own pictures.
 foreach(size 64 128 256)
   install(FILES dist/icons/flatmates-${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME flatmates.png)
 endforeach()
 
-configure_file(dist/flatmates.metainfo.xml.in ${PROJECT_BINARY_DIR}/dist/${FLATMATES_APP_ID}.metainfo.xml @ONLY)
+# Filled in, the English is the template the translations are merged into.
+configure_file(dist/flatmates.metainfo.xml.in ${PROJECT_BINARY_DIR}/dist/${FLATMATES_APP_ID}.metainfo.xml.in @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/dist/${FLATMATES_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 
 # Manual pages and the package's changelog are installed compressed, without

@@ -27,6 +27,11 @@ for f in bin/flatmates share/flatmates/assets/Objects.txt share/flatmates/assets
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/flatmates" ] || fail "bin/flatmates is not executable"
+# The manual page and the desktop entry's words in every language the game speaks.
+for lang in $(grep -v '^#' "$(dirname "$0")/../../po/LINGUAS"); do
+  [ -s "$prefix/share/man/$lang/man6/flatmates.6.gz" ] || fail "share/man/$lang/man6/flatmates.6.gz is not installed"
+  grep -q "^Comment\[$lang\]=" "$prefix/share/applications/flatmates.desktop" || fail "the desktop entry has no comment in $lang"
+done
 if command -v desktop-file-validate > /dev/null; then
   desktop-file-validate "$prefix/share/applications/flatmates.desktop" || fail "the desktop entry does not validate"
 fi

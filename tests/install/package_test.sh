@@ -69,6 +69,12 @@ for f in /usr/share/games/flatmates/assets/Objects.txt /usr/share/games/flatmate
     /usr/share/doc/flatmates/changelog.Debian.gz; do
     grep -q "^-rw-r--r-- $f\$" "$work/contents" || fail "$f is not in the package"
 done
+# The manual page in every language the game speaks.
+languages=$(grep -v '^#' "$source_dir/po/LINGUAS")
+for lang in $languages; do
+    grep -q "^-rw-r--r-- /usr/share/man/$lang/man6/flatmates.6.gz\$" "$work/contents" ||
+        fail "the manual page in $lang is not in the package (po/man/update.sh --check)"
+done
 # Every file of assets/ is packed, and nothing lands outside /usr or in the
 # places a developer's install uses.
 for f in $(cd "$source_dir" && find assets -type f); do
@@ -116,6 +122,20 @@ for page in "$share/man/man6/flatmates.6.gz" "$share/man/man1/flatmates-check.1.
         fail "man cannot render $page"
     [ -s "$work/groff" ] && fail "$page has warnings: $(cat "$work/groff")"
     grep -q "EXIT STATUS" "$work/man" || fail "$page has no exit status"
+done
+# Each language's words are merged into the entry and the metadata, and its
+# page renders cleanly, translated whole.
+for lang in $languages; do
+    grep -q "^Comment\[$lang\]=" "$share/applications/flatmates.desktop" || fail "the desktop entry has no comment in $lang"
+    grep -q "<summary xml:lang=\"$lang\">" "$share/metainfo/io.github.flatmates.Flatmates.metainfo.xml" ||
+        fail "the metadata has no summary in $lang"
+    page=$share/man/$lang/man6/flatmates.6.gz
+    [ -f "$page" ] || continue
+    zcat "$page" | groff -k -Tutf8 -ww -man -z 2> "$work/groff" || fail "groff cannot render $page"
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" > "$work/man" 2>> "$work/groff" ||
+        fail "man cannot render $page"
+    [ -s "$work/groff" ] && fail "$page has warnings: $(cat "$work/groff")"
+    grep -Eq "small adventure|EXIT STATUS" "$work/man" && fail "$page is in English"
 done
 
 echo "== the unpacked game"
