@@ -68,6 +68,12 @@ $(head -20 "$work/msgcmp")"
     fi
 done
 
+# --- the desktop entry's, the metadata's and the manual page's words --------
+# Their own catalogues, checked by the scripts that update them the same way:
+# current with the English in dist/, merged, and wholly translated.
+sh "$po/desktop/update.sh" --check || fail "po/desktop is not current and finished (po/desktop/update.sh)"
+sh "$po/man/update.sh" --check || fail "po/man is not current and finished (po/man/update.sh)"
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures fault(s) in the catalogues" >&2
     exit 1
