@@ -288,6 +288,20 @@ export class Screen {
   }
 }
 
+// The translations po/LANGUAGE.po gives, as the build compiles them:
+// { English: translation }, with no header, fuzzy or untranslated entries.
+export function catalogue(language) {
+  const words = {};
+  const text = readFileSync(join(SOURCE_DIR, "po", `${language}.po`), "utf-8");
+  for (const entry of text.split(/\n\s*\n/)) {
+    const field = (name) => new RegExp(`^${name} (".*"(?:\\n".*")*)`, "m").exec(entry)?.[1]
+      .split("\n").map((line) => JSON.parse(line)).join("") ?? "";
+    const [english, translated] = [field("msgid"), field("msgstr")];
+    if (english && translated && !/^#,.*\bfuzzy\b/m.test(entry)) words[english] = translated;
+  }
+  return words;
+}
+
 // The object file's records: name -> [start, end, room].
 export function objects() {
   const text = readFileSync(join(ASSETS, "Objects.txt"), "utf-8").replace(/^\uFEFF/, "");
@@ -379,6 +393,9 @@ export async function launch({ viewport = { width: 1280, height: 900 }, hasTouch
       isMobile,
       deviceScaleFactor,
       serviceWorkers,
+      // The page speaks the browser's language: English, whatever this
+      // machine's, unless a case asks for another by the address.
+      locale: "en-US",
     });
   } catch (error) {
     rmSync(profile, { recursive: true, force: true });

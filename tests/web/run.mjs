@@ -7,8 +7,8 @@
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import {
-  CAPTION_AT, CAPTION_COLOUR, Failure, Fingers, Game, HEIGHT, PACE, PHONE, ROOM_BOTTOM, ROOM_TOP, START_X, WIDTH,
-  launch, reportFailure, serve, shareEqual, sleep,
+  CAPTION_AT, CAPTION_COLOUR, Failure, Fingers, Game, HEIGHT, PACE, PHONE, Picture, ROOM_BOTTOM, ROOM_TOP, SOURCE_DIR,
+  START_X, WIDTH, catalogue, coloursBox, launch, reportFailure, serve, shareEqual, sleep,
 } from "./harness.mjs";
 import { offline } from "./offline.mjs";
 
@@ -65,7 +65,7 @@ async function lookAndWalk(game) {
   expect(bare === 1, `only ${bare.toFixed(4)} of the bare kitchen matches environment_a.png doubled`, standing);
 
   const { spoken, said } = await heard(game);
-  expect(/^Flatmates, in the kitchen/.test(spoken[0]?.[0]) && spoken[0][1] === 1 && said === "",
+  expect(/^Flatmates, in the kitchen/.test(spoken[0]?.[0]) && spoken[0][1] === 1 && spoken[0][2] === "en" && said === "",
          `with speech on the voice said ${JSON.stringify(spoken)}, the live region "${said}"`);
   await expectPace(game, start, () => game.page.keyboard.down("ArrowLeft"), () => game.page.keyboard.up("ArrowLeft"));
 
@@ -148,6 +148,66 @@ async function tour(game) {
   expect(screen.showsWoman(true), "the woman is gone in the dark", screen);
   expect(screen.magentaPixels() === 0, "magenta shows in the dark", screen);
   await noScroll(game);
+}
+
+// Played in Japanese by the address's choice: the page's words and the
+// game's in po/ja.po's, the caption drawn in the packed Japanese font's own
+// letters (as the font draws its text where the game puts it, pixel for
+// pixel, not in boxes or some font of the browser's), the live region and
+// then the voice told the line is Japanese.
+async function inJapanese(game) {
+  const ja = catalogue("ja");
+  const caption = ja["* A tomato, nothing more. *"];
+  expect(caption, "po/ja.po does not translate the tomato's caption");
+  await game.waitState("ready");
+  const message = await game.message();
+  const lang = await game.page.evaluate(() => document.documentElement.lang);
+  expect(lang === "ja" && message.includes(ja["Press any key to start"] ?? "Press any key to start"),
+         `the page in "${lang}" says "${message}"`);
+  await game.start();
+  await roomADrawn(game);
+  await game.walkTo("Tomato");
+  await game.page.keyboard.press("Space");
+  const screen = await game.waitFor("a caption", (s) => s.captionPixels() > 50, 20000);
+  const font = readFileSync(join(SOURCE_DIR, "assets/fonts/japanese.ttf")).toString("base64");
+  const url = await game.page.evaluate(async ([text, bytes, colour]) => {
+    const face = await new FontFace("reference", Uint8Array.from(atob(bytes), (c) => c.charCodeAt(0))).load();
+    document.fonts.add(face);
+    const drawn = document.createElement("canvas");
+    const context = drawn.getContext("2d");
+    context.font = '24px "reference"';
+    [drawn.width, drawn.height] = [context.measureText(text).width | 0, 24];
+    context.fillStyle = "white";
+    context.fillRect(0, 0, drawn.width, drawn.height);
+    Object.assign(context, { font: '24px "reference"', textBaseline: "bottom", fillStyle: `rgb(${colour})` });
+    context.fillText(text, 0, 24);
+    return drawn.toDataURL("image/png");
+  }, [caption, font, CAPTION_COLOUR]);
+  const reference = Picture.fromPng(Buffer.from(url.slice(url.indexOf(",") + 1), "base64"));
+  // The wholly inked pixels of each (in the caption's colour itself): how
+  // many are inked in both, of those inked in either, laid over one another
+  // where they agree best.
+  const ink = (picture, [x0, y0, x1, y1]) => {
+    const found = [];
+    for (let y = y0; y < y1; y++)
+      for (let x = x0; x < x1; x++)
+        if (CAPTION_COLOUR.every((value, i) => value === picture.at(x, y)[i])) found.push([x - x0, y - y0]);
+    return found;
+  };
+  const box = screen.captionBox();
+  const [shown, drawn] = [ink(screen.picture, box), ink(reference, coloursBox(reference, [CAPTION_COLOUR]))];
+  const inked = new Set(shown.map(([x, y]) => `${x},${y}`));
+  let alike = 0;
+  for (let dx = -3; dx <= 3; dx++)
+    for (let dy = -3; dy <= 3; dy++) {
+      const both = drawn.filter(([x, y]) => inked.has(`${x + dx},${y + dy}`)).length;
+      alike = Math.max(alike, both / (shown.length + drawn.length - both));
+    }
+  expect(alike > 0.9, `the caption at ${box} is not "${caption}" in the Japanese font (${alike.toFixed(3)} alike)`, screen);
+  const region = await game.page.evaluate(() => [said.innerText, said.lang]);
+  expect(region[0].includes(caption) && region[1] === "ja", `the live region in "${region[1]}" holds "${region[0]}"`);
+  await game.page.keyboard.press("t");
+  await game.until("a line in Japanese from the voice", async () => (await heard(game)).spoken.at(-1)?.[2] === "ja");
 }
 
 // Said by the voice alone with speech on, else by the live region alone.
@@ -311,7 +371,8 @@ async function padLater(game) {
 // The sound turned off stays off after a reload; keys chosen in the kept
 // settings arrive as the keys they name: the keypad's 5 turns the sound on,
 // Return at the tomato uses; "-" (Chrome's number is not SDL's) turns it down.
-// Speech kept on at the fastest pace speaks every line at it.
+// Speech kept on at the fastest pace speaks every line at it; French kept
+// as the language wins over the browser's English.
 async function settingsKept(game) {
   await game.start();
   await roomADrawn(game);
@@ -319,7 +380,7 @@ async function settingsKept(game) {
   await game.until("the sound off", () => game.page.evaluate(() => SDL.music.volume === 0));
   await game.page.evaluate(() => {
     const kept = Object.keys(localStorage).find((key) => /^flatmates:\/.*\/settings\.ini$/.test(key));
-    localStorage.setItem(kept, localStorage.getItem(kept) + "key.use=return\nkey.mute=[5]\nspeech=1\nspeech_rate=5\n");
+    localStorage.setItem(kept, localStorage.getItem(kept) + "key.use=return\nkey.mute=[5]\nspeech=1\nspeech_rate=5\nlanguage=fr\n");
   });
   await game.page.reload();
   await game.start();
@@ -333,8 +394,8 @@ async function settingsKept(game) {
   await game.walkTo("Tomato");
   await game.page.keyboard.press("Enter");
   await game.waitFor("a caption on Return", (s) => s.captionPixels() > 50, 20000);
-  const paces = (await heard(game)).spoken.map(([, rate]) => rate.toFixed(2));
-  expect(paces.length > 0 && paces.every((pace) => pace === "1.70"), `speech_rate=5 spoke at ${paces}, not 1.7`);
+  const paces = (await heard(game)).spoken.map(([, rate, lang]) => `${rate.toFixed(2)} ${lang}`);
+  expect(paces.length > 0 && paces.every((pace) => pace === "1.70 fr"), `speech_rate=5, language=fr spoke at ${paces}`);
 }
 
 // While the page is hidden, no play time passes, he walks no further and
@@ -389,7 +450,7 @@ function framesStop(page) {
 
 // The browser's voice stood in for: what it is given, and at what pace.
 const recordVoice = (page) => page.addInitScript(() => Object.defineProperty(window, "speechSynthesis", { value: {
-  speaking: false, pending: false, cancel: () => {}, speak: (u) => (window.spoken ??= []).push([u.text, u.rate]) } }));
+  speaking: false, pending: false, cancel: () => {}, speak: (u) => (window.spoken ??= []).push([u.text, u.rate, u.lang]) } }));
 
 // ----------------------------------------------------------- bad conditions
 
@@ -454,6 +515,7 @@ const fulfilNotFound = (route) => route.fulfill({ status: 404, contentType: "tex
 const CASES = {
   look_and_walk: { run: lookAndWalk },
   tour: { run: tour },
+  in_japanese: { run: inJapanese, path: "?lang=ja" },
   escape: { run: escape },
   time_limit: { run: timeLimit, prepare: speedUpClock },
   small_window: { run: smallWindow },
@@ -501,11 +563,11 @@ let phoneBrowser = null;
 let failed = 0;
 try {
   for (const name of wanted.length ? wanted : Object.keys(CASES)) {
-    const { run, prepare, errorsExpected, device, alone } = CASES[name];
+    const { run, prepare, errorsExpected, device, alone, path = "" } = CASES[name];
     const started = Date.now();
     if (device && !phoneBrowser)
       phoneBrowser = await launch(device);
-    const game = alone ? null : await Game.open((device ? phoneBrowser : browser).context, server.url,
+    const game = alone ? null : await Game.open((device ? phoneBrowser : browser).context, server.url + path,
                                                 { prepare: (page) => recordVoice(page).then(() => prepare?.(page)) });
     try {
       await (alone ? run(buildDir) : run(game));
