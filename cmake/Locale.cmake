@@ -15,6 +15,9 @@ endif()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/po/LINGUAS)
 file(STRINGS ${PROJECT_SOURCE_DIR}/po/LINGUAS FLATMATES_LANGUAGES REGEX "^[^#]")
 list(TRANSFORM FLATMATES_LANGUAGES STRIP)
+# The game matches the player's language against the same list.
+list(JOIN FLATMATES_LANGUAGES " " flatmates_language_names)
+target_compile_definitions(flatmates_lib PRIVATE FLATMATES_LANGUAGES="${flatmates_language_names}")
 
 # msgfmt --check refuses a translation whose printf directives differ from
 # the English's, which would otherwise reach the game's formatting.

@@ -20,7 +20,7 @@ make_fonts() {
     local fonts=/usr/share/fonts/truetype/liberation2
     cp "$fonts/LiberationSans-Regular.ttf" "$OUT/fonts/arial.ttf"
     cp /usr/share/doc/fonts-liberation2/copyright "$OUT/fonts/LICENSE-LiberationSans.txt"
-    "$PY" tools/japanese_font.py "$OUT/fonts/japanese.ttf" po/ja.po
+    "$PY" tools/japanese_font.py "$OUT/fonts/japanese.otf" po/ja.po
     cp /usr/share/doc/fonts-noto-cjk/copyright "$OUT/fonts/LICENSE-NotoSansCJK.txt"
 }
 if [ "${1:-}" = fonts ]; then

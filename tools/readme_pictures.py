@@ -3,7 +3,8 @@ virtual X server and played with real key presses (see gamewindow.py), and
 the screen is cut to the rows the game draws in.
 
 usage: readme_pictures.py GAME [OUT_DIR]      (OUT_DIR defaults to docs/)
-Writes room-a.png, room-b.png, caption.png and dark.png.
+Writes room-a.png, room-b.png, caption.png and dark.png, and a caption in
+German and in Japanese: caption-de.png, caption-ja.png.
 """
 
 import os
@@ -63,13 +64,25 @@ def take(game, out):
     save(game.settle(), out, "dark.png")
 
 
+def take_caption(game, out, language):
+    """The drink's caption, in a language the environment chose."""
+    game.wait_for("the kitchen", lambda s: s.shows_room("a"))
+    game.walk_to("Drink")
+    save(use(game, "the drink's caption"), out, "caption-%s.png" % language)
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
     out = sys.argv[2] if len(sys.argv) > 2 else os.path.join(SOURCE, "docs")
     os.makedirs(out, exist_ok=True)
-    with VirtualScreen() as screen, Game(os.path.abspath(sys.argv[1]), screen, SOURCE) as game:
-        take(game, out)
+    with VirtualScreen() as screen:
+        with Game(os.path.abspath(sys.argv[1]), screen, SOURCE) as game:
+            take(game, out)
+        for language, locale in (("de", "de_DE.UTF-8"), ("ja", "ja_JP.UTF-8")):
+            env = {"LANGUAGE": language, "LC_ALL": "", "LC_MESSAGES": "", "LANG": locale}
+            with Game(os.path.abspath(sys.argv[1]), screen, SOURCE, env) as game:
+                take_caption(game, out, language)
 
 
 if __name__ == "__main__":

@@ -42,6 +42,7 @@ const std::vector<ContentFiles::File>& ContentFiles::All()
         {"assets/animations/woman_anim.txt", kAnimations},
         {"assets/overlay.txt", kAnimations},
         {"assets/fonts/arial.ttf", kFont},
+        {"assets/fonts/japanese.otf", kFont},
         {"assets/sounds/footsteps.wav", kSound},
         {"assets/sounds/clock.wav", kSound},
         {"assets/sounds/drink.wav", kSound},

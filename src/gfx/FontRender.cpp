@@ -13,7 +13,7 @@ FontRender FontRender::m_Instance;
 namespace
 {
 const char* const kLatinFont = "assets/fonts/arial.ttf";
-const char* const kJapaneseFont = "assets/fonts/japanese.ttf";
+const char* const kJapaneseFont = "assets/fonts/japanese.otf";
 } // namespace
 
 const char* FontRender::FontFor()

@@ -77,7 +77,7 @@ TEST_F(WordsFitTest, EveryLanguageHasItsLettersAndItsCaptionsStayOnTheScreen)
         SCOPED_TRACE(language);
         ASSERT_TRUE(Words::Use(language, catalogues));
         const char* fontPath = FontRender::FontFor();
-        EXPECT_EQ(language == "ja", std::string(fontPath) == "assets/fonts/japanese.ttf");
+        EXPECT_EQ(language == "ja", std::string(fontPath) == "assets/fonts/japanese.otf");
         TTF_Font* font = TTF_OpenFont(fontPath, 24);
         ASSERT_NE(nullptr, font);
         std::string missing;
