@@ -21,13 +21,16 @@ WORDS_TAG = '<script src="words.js"></script>'
 # A word as words.js writes it: _("...") on one line, a plain string.
 WORD = re.compile(r'\b_\(\s*"((?:[^"\\\n]|\\.)*)"\s*\)')
 ESCAPES = {"n": "\n", "t": "\t", "r": "\r", '"': '"', "\\": "\\", "a": "\a", "b": "\b", "f": "\f", "v": "\v"}
+# A string, kept, or a comment, left out: a word in a comment is no word.
+CODE = re.compile(r'("(?:[^"\\\n]|\\.)*")|//[^\n]*|/\*.*?\*/', re.S)
 # The {names} a word has filled in, which a translation must keep.
 NAMES = re.compile(r"\{(\w+)\}")
 
 
 def page_words(script):
-    """The English words the page's script looks up."""
-    return {json.loads('"' + found + '"') for found in WORD.findall(script)}
+    """The English words the page's script looks up, each once, in order."""
+    code = CODE.sub(lambda found: found.group(1) or "", script)
+    return list(dict.fromkeys(json.loads('"' + found + '"') for found in WORD.findall(code)))
 
 
 def unquote(text, where):
@@ -92,28 +95,31 @@ def main(page, words, linguas, po_dir, output):
     for language in languages:
         po = Path(po_dir) / f"{language}.po"
         found = catalogue(po) if po.exists() else {}
-        kept = {}
-        for english in sorted(wanted & found.keys()):
+        # Each language's words in the order of the English, "" where it
+        # has none: the English is written once, not once a language.
+        kept = []
+        for english in wanted:
+            translated = found.get(english, "")
             # A translation that loses or renames a {name} would show the
             # player a broken sentence: the English is better.
-            if sorted(NAMES.findall(found[english])) != sorted(NAMES.findall(english)):
+            if translated and sorted(NAMES.findall(translated)) != sorted(NAMES.findall(english)):
                 print(f"page_words: {po}: the translation of {english!r} does not keep its "
                       f"{{names}}; the page shows it in English", file=sys.stderr)
-                continue
-            kept[english] = found[english]
+                translated = ""
+            kept.append(translated)
         catalogues[language] = kept
 
     text = Path(page).read_text(encoding="utf-8")
     if text.count(WORDS_TAG) != 1:
         sys.exit(f"page_words: {page} must load its words once, with {WORDS_TAG}")
     # Nothing in a word may end the script it is written into.
-    table = json.dumps(catalogues, ensure_ascii=False, sort_keys=True, separators=(",", ":"))
-    table = table.replace("</", "<\\/")
+    table, english = (json.dumps(value, ensure_ascii=False, sort_keys=True, separators=(",", ":"))
+                      .replace("</", "<\\/") for value in (catalogues, wanted))
     if "</script" in script.lower():
         sys.exit(f"page_words: {words} may not hold </script")
     inline = ("<script>\n\"use strict\";\n"
               "// The page's words in the game's languages, from po/ (written by the build).\n"
-              f"const PAGE_CATALOGUES = {table};\n</script>\n<script>\n{script}</script>")
+              f"const PAGE_ENGLISH = {english};\nconst PAGE_CATALOGUES = {table};\n</script>\n<script>\n{script}</script>")
     Path(output).write_text(text.replace(WORDS_TAG, inline), encoding="utf-8")
 
 

@@ -7,14 +7,16 @@
 // po/<lang>.po, so that they are there before anything shows, network or
 // none. A word a catalogue lacks stays English.
 
-// { "de": { English: German, ... }, ... }, one for each language the game
-// has words in (po/LINGUAS), an empty one while its translation is to come.
+// Every word below in English (PAGE_ENGLISH), and for each language the
+// game has words in (po/LINGUAS) its translations in the same order, ""
+// for one still to come: { "de": [German, ...], ... }.
+const pageEnglish = typeof PAGE_ENGLISH === "object" ? PAGE_ENGLISH : [];
 const pageCatalogues = typeof PAGE_CATALOGUES === "object" ? PAGE_CATALOGUES : {};
-let pageCatalogue = {};
+let pageCatalogue = new Map();
 
 // The page's words for an English text: its translation, or the text.
 function _(english) {
-  return pageCatalogue[english] || english;
+  return pageCatalogue.get(english) || english;
 }
 
 // A text with its {names} filled in.
@@ -43,7 +45,8 @@ function languageFor(wanted) {
 // The page's words from now on in the game's language name ("pt_BR"); its
 // tag for the browser ("pt-BR").
 function usePageLanguage(name) {
-  pageCatalogue = pageCatalogues[name] || {};
+  const words = pageCatalogues[name] || [];
+  pageCatalogue = new Map(pageEnglish.map((english, i) => [english, words[i]]));
   return name.replace(/_/g, "-");
 }
 
