@@ -114,9 +114,9 @@ def main(page, words, linguas, po_dir, output):
         sys.exit(f"page_words: {page} must load its words once, with {WORDS_TAG}")
     # Nothing in a word may end the script it is written into.
     table, english = (json.dumps(value, ensure_ascii=False, sort_keys=True, separators=(",", ":"))
-                      .replace("</", "<\\/") for value in (catalogues, wanted))
-    if "</script" in script.lower():
-        sys.exit(f"page_words: {words} may not hold </script")
+                      .replace("<", "\\u003c") for value in (catalogues, wanted))
+    if "</script" in script.lower() or "<!--" in script:
+        sys.exit(f"page_words: {words} may not hold </script or <!--")
     inline = ("<script>\n\"use strict\";\n"
               "// The page's words in the game's languages, from po/ (written by the build).\n"
               f"const PAGE_ENGLISH = {english};\nconst PAGE_CATALOGUES = {table};\n</script>\n<script>\n{script}</script>")

@@ -30,6 +30,8 @@ function fill(text, values) {
 // matches a locale; "en" for English; null for one it has no words in.
 function languageFor(wanted) {
   const bare = String(wanted || "").trim().split(/[.@]/)[0].replace(/-/g, "_");
+  if (bare === "C" || bare === "POSIX")
+    return "en";
   if (!/^[A-Za-z]{2,3}(_[A-Za-z0-9]{2,8})*$/.test(bare))
     return null;
   const [language, ...rest] = bare.split("_");

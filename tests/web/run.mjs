@@ -582,6 +582,9 @@ try {
       reportFailure(buildDir, name, error);
       if (game?.consoleErrors.length) console.log(`  console errors:\n  ${game.consoleErrors.join("\n  ")}`);
     } finally {
+      // The next case starts from no kept settings (this one may have
+      // chosen keys or a language).
+      await game?.page.evaluate(() => localStorage.clear()).catch(() => {});
       await game?.page.close();
     }
   }
