@@ -13,12 +13,19 @@ OUT=assets
 mkdir -p "$OUT/animations" "$OUT/sounds" "$OUT/fonts"
 
 # The caption font: Liberation Sans (metric-compatible with the font the
-# captions were laid out for), copied unchanged with its licence.  It has
-# Latin, Greek and Cyrillic; Japanese is drawn in Noto Sans CJK JP, cut to
-# the characters po/ja.po's translations use, with its licence.
+# captions were laid out for), with its licence, cut to the scripts the
+# game's languages write in: Latin, Greek, Cyrillic and their punctuation,
+# less than half the whole font, which the browser downloads. Its outlines,
+# hinting and kerning are kept, so every letter is drawn as before.
+# Japanese is drawn in Noto Sans CJK JP, cut to the characters po/ja.po's
+# translations use, with its licence.
 make_fonts() {
     local fonts=/usr/share/fonts/truetype/liberation2
-    cp "$fonts/LiberationSans-Regular.ttf" "$OUT/fonts/arial.ttf"
+    "$PY" -m fontTools.subset "$fonts/LiberationSans-Regular.ttf" \
+        --unicodes="U+0020-007E,U+00A0-024F,U+0370-03FF,U+0400-052F,U+1E00-1EFF,U+2000-206F,U+20A0-20BF,U+2100-214F,U+2190-21FF,U+2212,U+25CA,U+FB01-FB02" \
+        --hinting --legacy-kern --layout-features='*' --name-IDs='*' --name-languages='*' --glyph-names \
+        --notdef-outline --notdef-glyph --recommended-glyphs --no-prune-unicode-ranges \
+        --output-file="$OUT/fonts/arial.ttf" 2>/dev/null
     cp /usr/share/doc/fonts-liberation2/copyright "$OUT/fonts/LICENSE-LiberationSans.txt"
     "$PY" tools/japanese_font.py "$OUT/fonts/japanese.otf" po/ja.po
     cp /usr/share/doc/fonts-noto-cjk/copyright "$OUT/fonts/LICENSE-NotoSansCJK.txt"
