@@ -171,8 +171,12 @@ std::string Words::Choose(const std::string& commandLine, const std::string& set
             start = end == std::string::npos ? list.size() : end + 1;
         }
     }
+    // A language the game does not speak is still named, so that the
+    // player is told he plays in English.
     const std::string found = Match(messages, shipped);
-    return found.empty() ? "en" : found;
+    if (!found.empty())
+        return found;
+    return Bare(messages).empty() ? "en" : Bare(messages);
 }
 
 std::string Words::Fill(const char* format, ...)

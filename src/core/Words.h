@@ -33,9 +33,9 @@ public:
     // line's, else the settings file's, else the environment's (LANGUAGE's
     // first, LC_ALL, LC_MESSAGES, LANG), as a catalogue name from those in
     // shipped ("de_DE.UTF-8" gives "de", "pt_BR" or plain "pt" "pt_BR");
-    // "en" for English, the C locale, an unset environment or one asking
-    // for no shipped language. A choice by name that ships no catalogue is
-    // given as it is, for Use to try.
+    // "en" for English, the C locale or an unset environment. A language
+    // that ships no catalogue is given as it is ("it_IT"), for Use to try
+    // (and fail, where no translator's catalogue is at hand).
     static std::string Choose(const std::string& commandLine, const std::string& settings,
                               const std::vector<std::string>& shipped);
 

@@ -28,7 +28,7 @@ TEST(WordsTest, TheLanguageAskedForIsTheFirstChoiceWithACatalogue)
         {"", "", "", "de_AT@euro", "fr_FR.UTF-8", "de"},
         {"", "", "it:pt:fr", "", "de_DE.UTF-8", "pt_BR"},
         {"", "", "fr", "C.UTF-8", "de_DE", "en"}, // LANGUAGE counts only past C
-        {"", "", "", "", "it_IT.UTF-8", "en"},
+        {"", "", "", "", "it_IT.UTF-8", "it_IT"}, // named, to be told it has no words
         {"", "ja", "", "", "de_DE", "ja"},
         {"fr_CA", "ja", "", "", "de_DE", "fr"},
         {"qps", "", "", "", "de_DE", "qps"}, // tried as named
