@@ -268,7 +268,10 @@ class Game:
         self.screen = screen
         self.source_dir = source_dir
         self.pictures = Pictures(os.path.join(source_dir, "assets"))
-        self.env = dict(os.environ, DISPLAY=screen.display, SDL_AUDIODRIVER="dummy")
+        # In English, whatever the machine's language, unless env says
+        # otherwise: the window tests compare English frames.
+        self.env = dict(os.environ, DISPLAY=screen.display, SDL_AUDIODRIVER="dummy", LANGUAGE="",
+                        LC_ALL="C.UTF-8")
         self.env.pop("SDL_VIDEODRIVER", None)
         if "ASAN_OPTIONS" in self.env:
             # In a sanitized build the real X path loads libraries that leak

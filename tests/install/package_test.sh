@@ -151,7 +151,7 @@ content=$(realpath "$share/games/flatmates")
 # A new player of his own, so that none of the machine's settings are read:
 # his first run has no settings file, which is nothing to say anything about.
 mkdir -p "$work/home"
-(cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" SDL_VIDEODRIVER=dummy \
+(cd / && exec env LANGUAGE= LC_ALL=C.UTF-8 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" SDL_VIDEODRIVER=dummy \
     SDL_AUDIODRIVER=dummy "$root/usr/games/flatmates" 2> "$work/stderr") &
 game=$!
 for _ in $(seq 200); do
