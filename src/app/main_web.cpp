@@ -51,7 +51,10 @@ public:
     bool IsSpeaking() const override { return EM_ASM_INT(return Module.speech.speaking() ? 1 : 0) != 0; }
     void Stop() override { EM_ASM(Module.speech.stop()); }
     void Rest() override { EM_ASM(Module.speech.rest()); }
-    void SetRate(int rate) override { EM_ASM({ Module.speech.rate($0); }, rate); }
+    void SetRate(int rate) override
+    {
+        EM_ASM({ Module.speech.rate($0); }, rate);
+    }
 };
 
 // Every line, as it happens, goes to the page, which gives it to its live
